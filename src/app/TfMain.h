@@ -11,6 +11,17 @@
 #include "engine/engine.h"
 #include "engine/media.h"
 #include "engine/resources.h"
+#include "fx/TMeteo.h"
+#include "level/TBonus.h"
+#include "level/TDecor.h"
+#include "level/TDecorFromTile.h"
+#include "level/TEnnemi.h"
+#include "level/TPlateforme.h"
+#include "level/TScrolling.h"
+#include "level/TSpecial.h"
+#include "level/element_images.h"
+#include "level/level_enums.h"
+#include "level/overlap.h"
 
 class TGameIntro;
 class TGameMenu;
@@ -52,12 +63,8 @@ public:
     void frmGameIntroaniLibelleFinish();
     void frmGameHowToPlaybtnPlayClick();
     void frmGameHistorybtnPlayClick();
-    // The high-score table is read at start-up and written at shutdown by the high-score code;
-    // until it is plugged in these do nothing (the table stays empty).
-    std::function<void()> chargerHighScores;
-    std::function<void()> sauverHighScores;
-    // Progress is saved under playerName when a zone run ends; plugged in by the saved-games code.
-    std::function<void()> sauverPartie;
+    // Gives the game zone the window's size in its own units (window size divided by its zoom).
+    void ajusterZoneJeu();
 
     // ---- sounds (TfMain_sounds.cpp): file "sons/<name>.mp3" beside the program ----
     static constexpr float VOLUME_EFFET = 0.9f;
@@ -186,11 +193,108 @@ public:
     eng::Timer tEnnemiTouche{engine.scheduler(), 1000};
     eng::Timer tFPS{engine.scheduler(), 1000};
 
+private:
+    void construireZoneJeu(eng::Layout& root);
+    void construireCouches(eng::Layout& root);
+    void creerBitmapsJoueur();
+    std::vector<eng::Node*> noeudsFenetre_;   // the window's top-level nodes, removed with it
+public:
+
     // ==== level: document, element model, scene construction, level start (src/level) ====
     void chargerNiveau(const std::string& nom);
     void initialiserNiveau(bool complet, int initX, int initY, int plan);
     void initialiserConteneurs();
     void remplirEnergie();
+
+    // ---- scene pieces of the level (level_scene.cpp): created once by creerSceneNiveau, which the
+    //      window's start-up calls after the game zone and its plane layers exist ----
+    void creerSceneNiveau();
+    // Containers of element images, plane 1 (in layNiveau) and plane 2 (in layNiveau2).
+    eng::Layout *recDecor = nullptr, *recPlateforme = nullptr, *recEnnemi = nullptr, *recBonus = nullptr,
+                *recDecorBloquant = nullptr, *recDecorAnime = nullptr, *recSpeciaux = nullptr,
+                *recPlateformeTournante = nullptr;
+    eng::Layout *recBonus2 = nullptr, *recDecor2 = nullptr, *recDecorAnime2 = nullptr, *recDecorBloquant2 = nullptr,
+                *recEnnemi2 = nullptr, *recPlateforme2 = nullptr, *recSpeciaux2 = nullptr,
+                *recDecorDevant2 = nullptr;
+    eng::Image* joueur = nullptr;                    // the hero, in the plane he is on
+    eng::BitmapListAnimation* aniPlayer = nullptr;   // the hero's sprite sheet
+    eng::Image* joueurPoussiere = nullptr;           // the hero's dust
+    eng::Rectangle *recNuit = nullptr, *recNuitHaut = nullptr, *recNuitBas = nullptr, *recNuitGauche = nullptr,
+                   *recNuitDroite = nullptr;         // the night overlay and its four dark sides
+    eng::Rectangle *recEnergie = nullptr, *recMarqueurEnergie = nullptr;   // energy bar in the HUD
+    eng::Layout* layNomNiveau = nullptr;             // the level title, faded out by aniNomNiveau
+    eng::Label* lblNomNiveau = nullptr;
+    eng::FloatAnimation* aniNomNiveau = nullptr;
+    eng::FloatAnimation* aniPlateforme = nullptr;    // the falling-platform drop, moved into the platform
+    void aniPlateformeFinish();
+
+    // ---- values read from the level document (level_load.cpp) ----
+    int nbCol = 0, nbLg = 0;
+    bool night = false;
+    int TileSize = 0;
+    float demiTile = 0;
+    bool niveauBonus = false;
+    std::string meteo;
+    bool meteoBack = false;
+    bool needConsole = false;
+    int nbTilePerLine = 0;
+    float gravite = 0;
+    std::string musique;
+    int playerStartPosX = 0, playerStartPosY = 0;   // pixels
+    IntRect playerHitBox;
+    int attaqueHitBox = 0;
+    std::string decor, decorImage, decorFromTileSet, plateformes, bonus, ennemis, ennemisNormal, ennemisDifficile,
+        speciaux;
+    std::string decor2, decorImage2, decorFromTileSet2, plateformes2, bonus2, ennemis2, ennemisNormal2,
+        ennemisDifficile2, speciaux2;
+    int tailleNiveauWidth = 0, tailleNiveauHeight = 0;   // the front plane's level picture
+    int nbEnnemi = 0;          // enemies built
+    int nbBonusMax = 0;        // animated diamonds built
+    bool presenceBaril = false;
+    eng::Image* parentBaril = nullptr;   // the barrel launcher (the last one built)
+    bool decorAnimeDevantDecor = false, decorAnime2DevantDecor2 = false;
+    // The hero's ground flags (sautEnCours, enMontee, enDescente), written by the standing test.
+    HeroGroundFlags sol;
+
+    // ---- definition lists, refilled by every load; one set serves both planes ----
+    std::vector<TScrolling*> listeScrollings;   // the layers live in the game zone
+    std::vector<TDecor> listeDecor;
+    std::vector<std::unique_ptr<TDecorFromTile>> listeDecorsTileset;
+    std::vector<std::unique_ptr<TPlateforme>> listePlateformes;
+    std::vector<TBonus> listeBonus;
+    std::vector<TEnnemi> listeEnnemis;
+    std::vector<TSpecial> listeSpecial;
+
+    // ---- construction (level_build_*.cpp) ----
+    void genererDecor(const std::string& placements, bool niveau2);
+    void genererDecorFromTileSet(const std::string& placements, bool niveau2);
+    void genererPlateformes(const std::string& placements, bool niveau2);
+    void genererBonus(const std::string& placements, bool niveau2);
+    void genererDecorImage(const std::string& nomImage, bool niveau2);
+    void genererEnnemis(const std::string& placements, bool niveau2);
+    void genererSpeciaux(const std::string& placements, bool niveau2);
+    void CreerAnimation(const std::string& animation, eng::Image& parent, bool ennemi, bool aleatoire,
+                        bool exploseFin);
+    void CreerAnimationTournante(const std::string& animation, eng::Image& image);
+    // End actions of enemy movements, plugged in by the enemy code: the turnaround and a barrel's landing.
+    std::function<void(eng::FloatAnimation&)> onDeplacerEnnemiFinish;
+    std::function<void(eng::FloatAnimation&)> onFinChuteBaril;
+    // A picture by file name ("images/idle.png" finds IDLE); names without ".png" leave it unchanged.
+    void chargerImage(eng::Bitmap& target, const std::string& nom);
+    eng::BitmapPtr chargerImage(const std::string& nom);   // a new picture (empty without ".png")
+
+    // ---- clearing (level_clear.cpp) ----
+    void SupprimerAnimations(eng::Node& unRec);
+    void libererObjet(eng::Node& objet);
+    void viderConteneur(eng::Node& conteneur);
+    void dimensionnerMeteo();
+    bool effacementEnCours = false;   // end actions do nothing while a level is being cleared
+    // After a load error has been reported: clear the half-built level and go back to the map (or the
+    // menu when no zone run is under way), keeping the player's progress.
+    void quitterNiveauApresErreur();
+
+    // ---- level start (level_start.cpp) ----
+    void relancerEauMontante(eng::Node& conteneur);
 
     // ==== gameplay: frame loop, controls, movement, collisions, planes, pause, game over (src/game) ====
     void deplacerJoueur();
@@ -198,4 +302,11 @@ public:
     // ==== world interactions: specials, exits, enemies, sword, bonus stages, shop (src/game, src/screens) ====
 
     // ==== weather (src/fx) ====
+    std::unique_ptr<TMeteo> flocons;   // the running weather, replaced by the next weather level
+    eng::Image* imgMeteo = nullptr;    // what the weather draws, inside layMeteo
+    eng::Timer tMeteo{engine.scheduler(), 16};   // one weather step and drawing per frame
+    void demarrerPluie();
+    void demarrerNeige();
+    void demarrerBrouillard();
+    void layMeteoPaint();
 };
