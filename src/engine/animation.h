@@ -10,8 +10,11 @@
 
 namespace eng {
 
+struct RunningAnimations;
+
 class Animation : public Node {
 public:
+    ~Animation() override;
     float duration = 0.2f;   // seconds
     float delay = 0;         // seconds before the first frame, once per Start
     bool loop = false;
@@ -42,11 +45,18 @@ protected:
     virtual void onStart() {}
 
 private:
+    friend struct RunningAnimations;
     bool running_ = false;
     float time_ = 0;
     float delayLeft_ = 0;
     bool reversing_ = false;
-    void finishRun();
+    bool finishingAtOnce_ = false;  // inside the finish of a zero-length run (guards restart loops)
+    size_t runningSlot_ = static_cast<size_t>(-1);  // place in the list of running animations
+    float runLength() const;        // one run: forward, plus backward when auto-reversing
+    void beginRun();                // the delay is over: capture start values, show the first frame
+    bool showTime(float runTime);   // apply the value at that time; false when a callback destroyed us
+    bool finishRun();               // jump to the end value, finish callback; false when destroyed
+    void setRunning(bool on);
 };
 
 // Animates a named float property of the parent ("Position.X", "Opacity", "BlockCount", ...).

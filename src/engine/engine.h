@@ -58,7 +58,10 @@ private:
     std::vector<KeyEvent> pendingKeys_;
     std::vector<MouseEvent> pendingMouse_;
     bool quitting_ = false;
-    Node* hovered_ = nullptr;
+    NodeRef hovered_;   // weak: a node destroyed under the mouse is simply forgotten
+    NodeRef pressed_;   // where the left button went down; a click needs the release on the same node
+    void dispatchQueuedInput();
+    void drawFrame();
 };
 
 }  // namespace eng

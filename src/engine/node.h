@@ -1,6 +1,7 @@
 // The scene graph's base object: a node with a transform, opacity, children it owns, and four data slots.
 // Layouts, images, rectangles, labels, animations, effects are all nodes, so animations live as children.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -82,6 +83,10 @@ public:
     bool isVisibleInTree() const;         // visible and every ancestor visible
     PointF localToAbsolute(PointF p) const;   // through every ancestor's full transform
     PointF absoluteToLocal(PointF p) const;
+    // One level of the transform: scale about the top-left corner, rotate clockwise about
+    // rotationCenter (a fraction of the scaled size), then move by position.
+    PointF localToParent(PointF p) const;
+    PointF parentToLocal(PointF p) const;
 
     // ---- named float properties, the targets of float animations ----
     // Base names: "Position.X", "Position.Y", "Width", "Height", "Opacity", "RotationAngle",
@@ -106,10 +111,27 @@ public:
     // True for nodes that draw nothing and take no space (animations, effects, timers).
     virtual bool isVisual() const { return true; }
 
+    // Liveness: true while `node` points at a constructed, not yet destroyed Node.
+    static bool isAlive(const Node* node);
+    std::uint64_t serial() const { return serial_; }  // unique for the process's lifetime
+
 private:
     Node* parent_ = nullptr;
+    std::uint64_t serial_ = 0;
     std::vector<std::unique_ptr<Node>> children_;
     int updating_ = 0;
+};
+
+// A weak reference that notices when its node is destroyed (mouse hover, callbacks kept across frames).
+class NodeRef {
+public:
+    NodeRef() = default;
+    explicit NodeRef(Node* node) : node_(node), serial_(node ? node->serial() : 0) {}
+    Node* get() const;                  // nullptr once the node is gone
+    void reset() { node_ = nullptr; serial_ = 0; }
+private:
+    Node* node_ = nullptr;
+    std::uint64_t serial_ = 0;
 };
 
 }  // namespace eng

@@ -30,11 +30,15 @@ private:
     bool enabled_ = false;
     std::int64_t dueMs_ = 0;
     std::uint64_t order_ = 0;       // tie-break: earlier enabled fires first
+    bool orphaned_ = false;         // the scheduler was destroyed first
 };
 
 class Scheduler {
 public:
     explicit Scheduler(const class Clock& clock) : clock_(clock) {}
+    ~Scheduler();                    // timers that outlive it stop firing
+    Scheduler(const Scheduler&) = delete;
+    Scheduler& operator=(const Scheduler&) = delete;
     // Fire every timer due at or before now, earliest due first (ties by enable order).
     // A timer that fell behind fires at most `maxCatchUp` times per call, then skips ahead on its
     // own grid (never drifting, never spiralling). Returns the number of firings.
