@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "engine/media.h"
 #include "engine/resources.h"
+#include "game/game_types.h"
 #include "fx/TMeteo.h"
 #include "level/TBonus.h"
 #include "level/TDecor.h"
@@ -297,7 +298,182 @@ public:
     void relancerEauMontante(eng::Node& conteneur);
 
     // ==== gameplay: frame loop, controls, movement, collisions, planes, pause, game over (src/game) ====
+    // Builds the head-up display, the pause sign and its strip, the game-over screen, the gameplay
+    // animations, and wires the gameplay timers, the hero's animation ends and the window's key handlers.
+    // Called by the window's construction after creerSceneNiveau.
+    void creerInterfaceJeu();
+
+    // ---- frame loop (game_loop.cpp, countdown.cpp, frame_steps.cpp) ----
+    void tGameloopTimer();
+    void boucleJeu();
+    void boucleNiveau();
+    bool estFinDeJeu();
+    void gererAnimations();
+    void mettreAJourChrono();
+    void animerMeteo();
+    void suivreNuit();
+    void entretenirMusique();
+    void declencherBaril();
+    void tInvincibleTimer();
+    void tCourtTimer();
+    void tPeutCourirTimer();
+    void aniPlayerFinish();
+    void aniPoussiereFinish();
+    double maintenant() const;           // the clock as a date-time (days)
+    double tempsRestant() const;         // the countdown's time left (days)
+    void ajouterTempsEcoule();           // adds the current stretch of play to tempsEcoule
+    std::int64_t ticksJoues = 0;         // game ticks run since the program started (replays count them)
+
+    // ---- keyboard (controls.cpp) ----
+    void FormKeyDown(const eng::KeyEvent& e);
+    void FormKeyUp(const eng::KeyEvent& e);
+    void gererTouches();
+    void stopperMouvement(bool droite);
+    void initialiserTouches(bool initierAction);
+    void verifierCourse();
+    void relacherDirection();
+    void relacherHautBas();
+    void regarderHaut();
+    void accroupir();
+    void deplacerBonusDroite();
+    void deplacerBonusGauche();
+    void deplacerBonusHaut();
+    void deplacerBonusBas();
+    bool toucheDroite = false, toucheGauche = false, toucheHaut = false, toucheBas = false, toucheSauter = false,
+         toucheAction = false;
+    bool detecterPeutCourirDroite = false, detecterPeutCourirGauche = false;
+    int countRight = 0, countLeft = 0;
+    bool peutCourirDroite = false, peutCourirGauche = false, joueurCourt = false;
+    float accelerationH = 0, accelerationV = 0;   // the bonus-stage hero's speeds
+
+    // ---- movement, jumping and camera (movement.cpp, camera.cpp) ----
+    void avancer();
+    void reculer();
+    void sauter();
+    void orienterSaut();
+    void afficherPoussiereSaut();
+    IntPoint getPositionJoueur() const;
     void deplacerJoueur();
+    void deplacerNiveaux();
+    void deplacementNormal();
+    void deplacementBornerX();
+    void deplacementBornerY();
+    void deplacementBornerHautBas();
+    void deplacementBornerHautBasEtGaucheDroite();
+    void deplacerScrollings(TAxes axe, float vitesseX, float vitesseYScolling, bool deplacementPlateforme);
+    void mettreScrollingPremierPlan();
+    float vitesseX = 0, vitesseY = 0;    // per tick; vitesseX < 0 while moving right
+    float oldPosY = 0;
+    TDirection direction = TDirection::droite, oldDirection = TDirection::droite;
+    TAnimationJoueur oldAnimation = TAnimationJoueur::idleDroite;
+    bool bornerAGauche = false, bornerADroite = false, bornerEnHaut = false, bornerEnBas = false;
+    eng::BitmapListAnimation* aniPoussiere = nullptr;   // the dust's sheet, on joueurPoussiere
+
+    // ---- collision pass (collisions.cpp) ----
+    TCollisionAvec testerCollisions();
+    void setAnimationPrecedente();
+    void aniParticuleBonusProcess();
+    void aniParticuleBonusFinish();
+    bool enCollisionAvecPlateforme = false;
+    float oldPlateformePosX = 0;
+    std::string nomDecorTouche;
+    bool aniPoussiereJouee = true;
+    eng::FloatAnimation* aniParticuleBonus = nullptr;   // the sparkle's growth, on iParticuleBonus
+
+    // ---- planes (planes.cpp) ----
+    bool Niveau2Possible() const;
+    void passerSurPlan2();
+    void passerSurPlan1();
+    void basculerSurPlan2();
+    void basculerSurPlan1();
+    void aniBasculePlanProcess();
+    void aniBasculePlan1Finish();
+    void aniBasculePlan2Finish();
+    bool estSurPlan2 = false;
+    bool basculePlanEnCours = false;
+    eng::FloatAnimation* aniBasculePlan1 = nullptr;   // on layNiveau: opacity back to 1
+    eng::FloatAnimation* aniBasculePlan2 = nullptr;   // on layNiveau: opacity down to `opacity`
+    eng::FloatAnimation* aniApercuPlan = nullptr;     // on layNiveau: the up-key preview of the back plane
+
+    // ---- pause, game over, back to the menu (pause.cpp, game_over.cpp) ----
+    void basculerPause(bool avecImage);
+    void imgMusicsClick();
+    void imgSoundClick();
+    void imgJoypadClick();
+    void imgFPSClick();
+    void finDePartie();
+    void arreterNiveau();
+    void btnBackToMenuClick();
+    // The game-over entry of the high-score table (player, points, date, difficulty); plugged in by the
+    // high-score code. Empty: game over adds nothing.
+    std::function<void()> ajouterHighScore;
+    bool enPause = false;
+    int composantActif = 0;     // gamepad focus code (10 to 13 on the pause strip)
+    eng::Image *imgMusics = nullptr, *imgSound = nullptr, *imgJoypad = nullptr, *imgFPS = nullptr;
+    eng::Image* imgGameover = nullptr;
+    eng::Rectangle* btnBackToMenu = nullptr;
+
+    // ---- life of the hero in the running level ----
+    bool estMort = false;
+    bool invincible = false;
+    eng::Effect* effetTouche = nullptr;   // the hurt glow on the hero (created by the enemy code)
+    // Read by the frame and the steps; written by the sword, enemy and specials code.
+    bool attaqueEncours = false, gestionAttaqueEncours = false, enCollisionAvecEnnemi = false;
+    bool musiqueChangee = false;          // the boss music replaced the level music
+    int attaque = 1;                      // the next ground attack (1 or 2)
+    bool BarilExplosionEnCours = false;
+
+    // ---- head-up display (hud.cpp); lblChrono, lblPlan, lblFPS, recEnergie are the shell's and level's ----
+    eng::Layout *layEnergie = nullptr, *layVie = nullptr, *layDiamants = nullptr;
+    eng::Rectangle* layPlan = nullptr;   // the plane indicator's rounded square around lblPlan
+    eng::Label *lblNbPoints = nullptr, *lblNbVie = nullptr, *lblNbBonus = nullptr;
+    eng::FloatAnimation* aniChrono = nullptr;   // the countdown's blink in its last 30 seconds
+
+    // ---- hooks filled by the specials and enemy code (world_hooks.cpp until then) ----
+    void gererSpeciaux(const TResultatCollision& special);
+    bool gererContactEnnemis();
+    void gererAction();
+    void lancerBaril(eng::Image* lanceur, int tuiles, float duree);
+    void boucleBonus();
+
+private:
+    void mettreAJourHUD();
+    void mourir();
+    void afficherSprite(const eng::BitmapPtr& feuille, int images);
+    eng::MediaPlayer& musiqueCourante();
+    float deriveMeteo();
+    void apercevoirPlanArriere();
+    void commencerCourse();
+    void jouerPoussiere(const eng::BitmapPtr& feuille, int images, float duree, eng::PointF position);
+    void calculerBornes();
+    void suivreNiveauEnY();
+    bool collisionPlateformes(IntPoint p);
+    void poserSurPlateforme(eng::Image& plateforme);
+    void faireTomberPlateforme(eng::Image& plateforme);
+    void porterParPlateforme(eng::Image& plateforme);
+    bool collisionBonus(IntPoint p);
+    void mangerNourriture(int points);
+    bool collisionDecor(IntPoint p);
+    void montrerEtincelle(const eng::Image& bonus);
+    void deplacerHeroVersPlan(eng::Layout* plan);
+    void sauterVersAutrePlan(TDirection versLa);
+    void commencerFonduPlan(eng::FloatAnimation& fondu);
+    void griserIcone(eng::Image* icone, bool gris);
+    void basculerGrisIcone(eng::Image* icone);
+    bool afficherFPS() const;
+    void changerAfficherFPS(bool montrer);
+    eng::BitmapPtr imageOptionnelle(const std::string& nom);
+    void ajouterIcone(eng::Node& parent, const std::string& nomImage, float x, float y);
+    void construireHUD();
+    void placerHUD();
+    void construirePause();
+    void construireGameOver();
+    void construireAnimationsJeu();
+    void brancherEvenementsJeu();
+    eng::MediaPlayer* musiqueEnPause = nullptr;   // the music the pause stopped, resumed on leaving it
+    float largeurHUDPlacee = -1;
+public:
+
 
     // ==== world interactions: specials, exits, enemies, sword, bonus stages, shop (src/game, src/screens) ====
 
