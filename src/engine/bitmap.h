@@ -13,6 +13,12 @@ class Bitmap {
 public:
     Bitmap() = default;
     Bitmap(int width, int height, AlphaColor fill = colors::Null);
+    // A copy is a new picture with its own identity; a move hands the identity over and gives the
+    // moved-from object a fresh one, so two live bitmaps never share a texture-cache key.
+    Bitmap(const Bitmap& other);
+    Bitmap(Bitmap&& other) noexcept;
+    Bitmap& operator=(const Bitmap& other) { assign(other); return *this; }
+    Bitmap& operator=(Bitmap&& other) noexcept;
 
     int width() const { return width_; }
     int height() const { return height_; }

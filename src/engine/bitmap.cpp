@@ -1,0 +1,65 @@
+// Pictures in memory: construction, copies with their own identity, and region copies.
+// Identity (id) and version let the renderer's texture cache follow every change.
+#include "bitmap.h"
+#include <algorithm>
+#include <atomic>
+#include <utility>
+
+namespace eng {
+
+std::uint64_t Bitmap::nextId() {
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+
+Bitmap::Bitmap(int width, int height, AlphaColor fill)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+      pixels_(static_cast<size_t>(width_) * height_, fill) {
+    if (width_ == 0 || height_ == 0) width_ = height_ = 0, pixels_.clear();
+}
+
+Bitmap::Bitmap(const Bitmap& other)
+    : width_(other.width_), height_(other.height_), pixels_(other.pixels_) {}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)),
+      pixels_(std::move(other.pixels_)), id_(std::exchange(other.id_, nextId())),
+      version_(other.version_) {
+    other.pixels_.clear();
+}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+    if (this == &other) return *this;
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    pixels_ = std::move(other.pixels_);
+    other.pixels_.clear();
+    ++other.version_;
+    ++version_;
+    return *this;
+}
+
+Bitmap Bitmap::copyRect(int x, int y, int w, int h) const {
+    Bitmap out(w, h, colors::Null);
+    if (out.isEmpty()) return out;
+    // Only the overlap of the requested rectangle with this picture carries pixels.
+    const int fromX = std::max(x, 0), toX = std::min(x + w, width_);
+    const int fromY = std::max(y, 0), toY = std::min(y + h, height_);
+    for (int sy = fromY; sy < toY; ++sy) {
+        if (fromX >= toX) break;
+        const AlphaColor* src = &pixels_[static_cast<size_t>(sy) * width_ + fromX];
+        AlphaColor* dst = &out.pixels_[static_cast<size_t>(sy - y) * w + (fromX - x)];
+        std::copy(src, src + (toX - fromX), dst);
+    }
+    return out;
+}
+
+void Bitmap::assign(const Bitmap& other) {
+    if (this == &other) return;
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_ = other.pixels_;
+    ++version_;
+}
+
+}  // namespace eng

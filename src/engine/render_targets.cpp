@@ -1,0 +1,78 @@
+// Target textures for the SDL renderer: the stack of targets with their clips, reading a target back,
+// and offscreen layers (a subtree drawn at its own unscaled size, then scaled once).
+#include <cmath>
+#include "sdl_renderer.h"
+
+namespace eng {
+namespace {
+
+constexpr int maxTargetSide = 4096;
+
+SDL_Rect pixelRect(const RectF& r) {
+    const int left = static_cast<int>(std::floor(r.left)), top = static_cast<int>(std::floor(r.top));
+    return {left, top, static_cast<int>(std::ceil(r.right)) - left, static_cast<int>(std::ceil(r.bottom)) - top};
+}
+
+}  // namespace
+
+SDL_Texture* SdlRenderer::keptTarget(const void* owner, int slot, int width, int height) {
+    const std::uint64_t key = reinterpret_cast<std::uintptr_t>(owner) * 4 + static_cast<std::uint64_t>(slot);
+    KeptTexture& kept = keptTargets_[key];
+    if (!kept.texture || kept.width != width || kept.height != height) {
+        kept.texture.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height));
+        kept.width = width;
+        kept.height = height;
+    }
+    kept.lastUsedFrame = frame_;
+    return kept.texture.get();
+}
+
+void SdlRenderer::setClip(const RectF& clip) {
+    targets_.back().clip = clip;
+    const SDL_Rect r = pixelRect(clip);
+    SDL_RenderSetClipRect(renderer_.get(), &r);
+}
+
+void SdlRenderer::pushTarget(SDL_Texture* texture, int width, int height) {
+    SDL_SetRenderTarget(renderer_.get(), texture);
+    targets_.push_back(Target{texture, width, height, {0, 0, static_cast<float>(width), static_cast<float>(height)}});
+    setClip(targets_.back().clip);
+    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 0);
+    SDL_RenderClear(renderer_.get());
+}
+
+void SdlRenderer::popTarget() {
+    targets_.pop_back();
+    SDL_SetRenderTarget(renderer_.get(), targets_.back().texture);
+    setClip(targets_.back().clip);
+}
+
+std::vector<AlphaColor> SdlRenderer::readTarget(int width, int height) {
+    std::vector<AlphaColor> pixels(static_cast<size_t>(width) * height);
+    if (SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), width * 4) != 0)
+        std::fill(pixels.begin(), pixels.end(), 0);
+    return pixels;
+}
+
+void SdlRenderer::drawOffscreen(const Node& node, const Affine& m, float opacity) {
+    // Only the part of the layer that can reach the screen is drawn.
+    const RectF area = visibleLocalArea(m, node.boundsRect());
+    if (area.empty()) return;
+    const RectF snapped{std::floor(area.left), std::floor(area.top), std::ceil(area.right), std::ceil(area.bottom)};
+    const int w = std::min(static_cast<int>(snapped.width()), maxTargetSide);
+    const int h = std::min(static_cast<int>(snapped.height()), maxTargetSide);
+    if (w <= 0 || h <= 0) return;
+    SDL_Texture* layer = keptTarget(&node, 0, w, h);
+    if (!layer) return drawSubtree(node, m, opacity);  // no target support: draw straight to the output
+    pushTarget(layer, w, h);
+    drawSubtree(node, Affine::translation(-snapped.left, -snapped.top), 1.f);
+    const bool opaque = targets_.back().coveredOpaque;
+    popTarget();
+    // A layer covered by opaque pixels is copied without blending: much cheaper when scaled up.
+    SDL_SetTextureBlendMode(layer, opaque && opacity >= 1.f ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    const RectF placed{snapped.left, snapped.top, snapped.left + static_cast<float>(w), snapped.top + static_cast<float>(h)};
+    copyTexture(m, placed, layer, SDL_Rect{0, 0, w, h}, opacity);
+    noteCoverage(transformedBounds(m, placed), opaque && opacity >= 1.f && m.axisAligned());
+}
+
+}  // namespace eng
