@@ -1,0 +1,82 @@
+// Auto-tiles a plane grid into one picture spanning the level, and draws the masks of hidden rooms.
+// Plants are scattered by a hash of the cell, so the same grid always gives the same picture.
+#include "plane_picture.h"
+#include "terrain_cells.h"
+#include "tile_catalog.h"
+
+namespace levelc {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+void drawTile(art::Canvas& target, const art::Canvas& tileset, int tile, int tileSize, int x, int y) {
+    const int sx = ((tile - 1) % tiles::perRow) * tileSize, sy = ((tile - 1) / tiles::perRow) * tileSize;
+    for (int dy = 0; dy < tileSize; ++dy)
+        for (int dx = 0; dx < tileSize; ++dx) target.blend(x + dx, y + dy, tileset.at(sx + dx, sy + dy));
+}
+
+int openSides(const Rows& rows, int r, int c) {
+    int open = 0;
+    if (!looksSolid(cellAt(rows, r - 1, c))) open |= tiles::openTop;
+    if (!looksSolid(cellAt(rows, r, c + 1)) && c + 1 < int(rows[r].size())) open |= tiles::openRight;
+    if (!looksSolid(cellAt(rows, r + 1, c)) && r + 1 < int(rows.size())) open |= tiles::openBottom;
+    if (!looksSolid(cellAt(rows, r, c - 1)) && c > 0) open |= tiles::openLeft;
+    return open;
+}
+
+int stripTile(const Rows& rows, int r, int c, int single) {
+    const bool left = cellAt(rows, r, c - 1) == Cell::ledge, right = cellAt(rows, r, c + 1) == Cell::ledge;
+    if (!left && !right) return single;
+    if (!left) return single + 1;
+    if (!right) return single + 3;
+    return single + 2;
+}
+
+std::uint32_t cellHash(int r, int c, int seed) {
+    std::uint32_t h = std::uint32_t(r) * 73856093u ^ std::uint32_t(c) * 19349663u ^ std::uint32_t(seed) * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    return h ^ (h >> 15);
+}
+
+int terrainTile(const Rows& rows, int r, int c) {
+    switch (cellAt(rows, r, c)) {
+    case Cell::ground: return tiles::ground(openSides(rows, r, c));
+    case Cell::slopeUp: return tiles::slopeUp;
+    case Cell::slopeDown: return tiles::slopeDown;
+    case Cell::ledge: return stripTile(rows, r, c, tiles::ledgeSingle);
+    case Cell::hidden: return tiles::cave;
+    case Cell::empty: return 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+art::Canvas composePlane(const Rows& rows, const art::Canvas& tileset, int tileSize, int seed) {
+    const int height = int(rows.size()), width = height ? int(rows[0].size()) : 0;
+    art::Canvas picture(width * tileSize, height * tileSize);
+    for (int r = 0; r < height; ++r)
+        for (int c = 0; c < width; ++c) {
+            if (const int tile = terrainTile(rows, r, c)) drawTile(picture, tileset, tile, tileSize, c * tileSize, r * tileSize);
+            // A plant on about one grass tile in three, never where an element stands.
+            const bool grassBelow = cellAt(rows, r + 1, c) == Cell::ground && rows[r][c] == '.';
+            const std::uint32_t h = cellHash(r, c, seed);
+            if (grassBelow && h % 3 == 0)
+                drawTile(picture, tileset, tiles::firstDecoration + int((h / 3) % tiles::decorationCount), tileSize,
+                         c * tileSize, r * tileSize);
+        }
+    return picture;
+}
+
+art::Canvas composeMask(const Rows& rows, const HiddenRoom& room, const art::Canvas& tileset, int tileSize) {
+    art::Canvas mask((room.right - room.left + 1) * tileSize, (room.bottom - room.top + 1) * tileSize);
+    for (int r = room.top; r <= room.bottom; ++r)
+        for (int c = room.left; c <= room.right; ++c)
+            if (cellAt(rows, r, c) == Cell::hidden)
+                drawTile(mask, tileset, tiles::ground(openSides(rows, r, c)), tileSize, (c - room.left) * tileSize,
+                         (r - room.top) * tileSize);
+    return mask;
+}
+
+}  // namespace levelc
