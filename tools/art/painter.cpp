@@ -251,6 +251,13 @@ void gradientMask(Canvas& c, const Mask& m, Color top, Color bottom, int y0, int
     }
 }
 
+void clumpLight(Canvas& c, const Mask& within, Vec centre, float radius, Color colour) {
+    Mask crescent = circleMask(within.width(), within.height(), centre, radius - 1);
+    crescent.subtract(circleMask(within.width(), within.height(), centre + Vec{radius * 0.22f, radius * 0.28f}, radius * 0.92f));
+    crescent.intersect(within);
+    fillMask(c, crescent, colour);
+}
+
 void outline(Canvas& c, Color fixed, float darkenBy, int threshold) {
     const Canvas before = c;
     auto solid = [&](int x, int y) { return alpha(before.at(x, y)) >= threshold; };

@@ -91,6 +91,9 @@ void shadeMask(Canvas& c, const Mask& m, const Ramp& ramp, Shading s = {});
 void gradientMask(Canvas& c, const Mask& m, Color top, Color bottom, int y0, int y1);  // vertical, banded
 void bandedGradient(Canvas& c, const Mask& m, const std::vector<Color>& bands, int y0, int y1);
 
+// The lit crescent on the upper-left side of a round clump (leaves, clouds), clipped to `within`.
+void clumpLight(Canvas& c, const Mask& within, Vec centre, float radius, Color colour);
+
 // Outlines: a one-pixel ring around every opaque pixel of the layer, coloured by darkening the neighbour
 // (or with a fixed colour when given). Alpha below `threshold` counts as empty.
 void outline(Canvas& c, Color fixed = 0, float darken = 0.45f, int threshold = 1);
