@@ -46,7 +46,8 @@ CompileResult compileLevel(const std::string& sourcePath, const std::string& out
     for (const auto& picture : level.planePictures) {
         const auto& rows = model.planes[picture.plane].rows;
         writePicture(outputPath(outDir, picture.fileName),
-                     composePlane(rows, picture.plane == 0 ? front : back, tileSize, picture.plane + 1), result);
+                     composePlane(rows, level.terrain[picture.plane].hiddenRooms, picture.plane == 0 ? front : back,
+                                  tileSize, picture.plane + 1), result);
     }
     for (const auto& mask : level.maskPictures)
         writePicture(outputPath(outDir, mask.fileName),

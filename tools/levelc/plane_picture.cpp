@@ -15,12 +15,14 @@ void drawTile(art::Canvas& target, const art::Canvas& tileset, int tile, int til
         for (int dx = 0; dx < tileSize; ++dx) target.blend(x + dx, y + dy, tileset.at(sx + dx, sy + dy));
 }
 
-int openSides(const Rows& rows, int r, int c) {
+// Which sides of a ground cell face open air; the cells of `room`, when given, count as ground.
+int openSides(const Rows& rows, int r, int c, const HiddenRoom* room = nullptr) {
+    auto solid = [&](int y, int x) { return looksSolid(cellAt(rows, y, x)) || (room && room->contains(y, x)); };
     int open = 0;
-    if (!looksSolid(cellAt(rows, r - 1, c))) open |= tiles::openTop;
-    if (!looksSolid(cellAt(rows, r, c + 1)) && c + 1 < int(rows[r].size())) open |= tiles::openRight;
-    if (!looksSolid(cellAt(rows, r + 1, c)) && r + 1 < int(rows.size())) open |= tiles::openBottom;
-    if (!looksSolid(cellAt(rows, r, c - 1)) && c > 0) open |= tiles::openLeft;
+    if (!solid(r - 1, c)) open |= tiles::openTop;
+    if (!solid(r, c + 1) && c + 1 < int(rows[r].size())) open |= tiles::openRight;
+    if (!solid(r + 1, c) && r + 1 < int(rows.size())) open |= tiles::openBottom;
+    if (!solid(r, c - 1) && c > 0) open |= tiles::openLeft;
     return open;
 }
 
@@ -53,12 +55,17 @@ int terrainTile(const Rows& rows, int r, int c) {
 
 }  // namespace
 
-art::Canvas composePlane(const Rows& rows, const art::Canvas& tileset, int tileSize, int seed) {
+art::Canvas composePlane(const Rows& rows, const std::vector<HiddenRoom>& rooms, const art::Canvas& tileset,
+                         int tileSize, int seed) {
     const int height = int(rows.size()), width = height ? int(rows[0].size()) : 0;
     art::Canvas picture(width * tileSize, height * tileSize);
+    // Elements inside a hidden room stand on the room's dark soil.
+    for (const auto& room : rooms)
+        for (const auto& [r, c] : room.cells) drawTile(picture, tileset, tiles::cave, tileSize, c * tileSize, r * tileSize);
     for (int r = 0; r < height; ++r)
         for (int c = 0; c < width; ++c) {
-            if (const int tile = terrainTile(rows, r, c)) drawTile(picture, tileset, tile, tileSize, c * tileSize, r * tileSize);
+            if (const int tile = terrainTile(rows, r, c); tile && tile != tiles::cave)
+                drawTile(picture, tileset, tile, tileSize, c * tileSize, r * tileSize);
             // A plant on about one grass tile in three, never where an element stands.
             const bool grassBelow = cellAt(rows, r + 1, c) == Cell::ground && rows[r][c] == '.';
             const std::uint32_t h = cellHash(r, c, seed);
@@ -71,11 +78,9 @@ art::Canvas composePlane(const Rows& rows, const art::Canvas& tileset, int tileS
 
 art::Canvas composeMask(const Rows& rows, const HiddenRoom& room, const art::Canvas& tileset, int tileSize) {
     art::Canvas mask((room.right - room.left + 1) * tileSize, (room.bottom - room.top + 1) * tileSize);
-    for (int r = room.top; r <= room.bottom; ++r)
-        for (int c = room.left; c <= room.right; ++c)
-            if (cellAt(rows, r, c) == Cell::hidden)
-                drawTile(mask, tileset, tiles::ground(openSides(rows, r, c)), tileSize, (c - room.left) * tileSize,
-                         (r - room.top) * tileSize);
+    for (const auto& [r, c] : room.cells)
+        drawTile(mask, tileset, tiles::ground(openSides(rows, r, c, &room)), tileSize, (c - room.left) * tileSize,
+                 (r - room.top) * tileSize);
     return mask;
 }
 

@@ -8,7 +8,8 @@
 
 namespace levelc {
 
-art::Canvas composePlane(const std::vector<std::string>& rows, const art::Canvas& tileset, int tileSize, int seed);
+art::Canvas composePlane(const std::vector<std::string>& rows, const std::vector<HiddenRoom>& rooms,
+                         const art::Canvas& tileset, int tileSize, int seed);
 // The foreground mask of a hidden room: the ground as it would look if the room were solid.
 art::Canvas composeMask(const std::vector<std::string>& rows, const HiddenRoom& room, const art::Canvas& tileset,
                         int tileSize);

@@ -53,7 +53,7 @@ private:
         const bool inGrid = current && current->kind == "plane" && currentFile_ == pos.file;
         if (!line.empty() && line[0] == '[') return openSection(line, pos);
         if (inGrid) {
-            if (!line.empty() && line[0] == ';') return;
+            if (line.empty() || line[0] == ';') return;  // empty cells are written '.', never left blank
             current->rows.push_back(GridRow{line, pos});
             return;
         }

@@ -90,21 +90,29 @@ void findCeilings(const Rows& rows, int tileSize, Terrain& out) {
     }
 }
 
+// An element letter next to a '+' belongs to the room: it is hidden with it.
+bool joinsRoom(const Rows& seen, int r, int c) {
+    if (r < 0 || r >= int(seen.size()) || c < 0 || c >= int(seen[r].size())) return false;
+    const char ch = seen[r][c];
+    return ch == '+' || !isTerrainSymbol(ch);
+}
+
 void findHiddenRooms(const Rows& rows, Terrain& out) {
     std::vector<std::string> seen = rows;
     for (int r = 0; r < int(rows.size()); ++r)
         for (int c = 0; c < int(rows[r].size()); ++c) {
-            if (cellAt(seen, r, c) != Cell::hidden) continue;
-            HiddenRoom room{r, c, r, c};
+            if (seen[r][c] != '+') continue;
+            HiddenRoom room{r, c, r, c, {}};
             std::vector<std::pair<int, int>> todo{{r, c}};
             seen[r][c] = '.';
             while (!todo.empty()) {
                 const auto [y, x] = todo.back();
                 todo.pop_back();
+                room.cells.emplace_back(y, x);
                 room.top = std::min(room.top, y), room.bottom = std::max(room.bottom, y);
                 room.left = std::min(room.left, x), room.right = std::max(room.right, x);
                 for (const auto& [dy, dx] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-                    if (cellAt(seen, y + dy, x + dx) == Cell::hidden) {
+                    if (joinsRoom(seen, y + dy, x + dx)) {
                         seen[y + dy][x + dx] = '.';
                         todo.emplace_back(y + dy, x + dx);
                     }
@@ -119,6 +127,12 @@ bool isSurface(const Rows& rows, int r, int c) {
 }
 
 }  // namespace
+
+bool HiddenRoom::contains(int r, int c) const {
+    for (const auto& cell : cells)
+        if (cell.first == r && cell.second == c) return true;
+    return false;
+}
 
 Terrain analyseTerrain(const Rows& rows, int tileSize) {
     Terrain out;

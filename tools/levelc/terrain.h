@@ -27,8 +27,11 @@ struct StripRun {
     bool vertical = false;
 };
 
+// A hidden room: '+' cells, and the elements standing among them, covered by one foreground mask.
 struct HiddenRoom {
-    int top = 0, left = 0, bottom = 0, right = 0;  // cells, inclusive
+    int top = 0, left = 0, bottom = 0, right = 0;  // bounding box, cells, inclusive
+    std::vector<std::pair<int, int>> cells;        // (row, column) of every cell of the room
+    bool contains(int r, int c) const;
 };
 
 struct Terrain {
