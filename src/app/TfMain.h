@@ -25,6 +25,8 @@
 #include "level/overlap.h"
 
 class TGameIntro;
+class LevelDocument;
+struct Placement;
 class TGameMenu;
 class TfMap;
 class TfStore;
@@ -66,10 +68,14 @@ public:
     void frmGameHistorybtnPlayClick();
     // Gives the game zone the window's size in its own units (window size divided by its zoom).
     void ajusterZoneJeu();
+    // The zoom for a display mode: 2.5 in a window; in full screen wider than 1920, SCALE_INITIALE grown in
+    // proportion to the width; otherwise full screen keeps the current SCALE.
+    float scalePourAffichage(bool pleinEcran, float largeurFenetre) const;
 
     // ---- sounds (TfMain_sounds.cpp): file "sons/<name>.mp3" beside the program ----
     static constexpr float VOLUME_EFFET = 0.9f;
     static constexpr float VOLUME_MUSIQUE = 0.7f;
+    inline static std::string dossierSons;   // empty: "sons" beside the program (tests point it elsewhere)
     static std::string cheminSon(const std::string& nom);
     static void chargerSon(eng::MediaPlayer& player, const std::string& nom);
     static void jouerSon(eng::MediaPlayer& player, double volume);
@@ -152,6 +158,7 @@ public:
         playerSauterDevant, playerCrouch, playerCrouchGauche, playerHit, playerHitGauche, playerAttaque1,
         playerAttaque1Gauche, playerAttaque2, playerAttaque2Gauche, playerAttaqueAir, playerAttaqueAirGauche,
         playerMort, playerMortGauche, dustJump, dustLand, tileSet, tileSet2;
+    std::vector<eng::BitmapPtr*> bitmapsJoueur();   // the sheets and tile sets above, in that order
 
     // ---- screens: child frames of the window, owned by the scene tree, hidden at start ----
     TGameIntro* frmGameIntro = nullptr;
@@ -195,9 +202,20 @@ public:
     eng::Timer tFPS{engine.scheduler(), 1000};
 
 private:
+    void entrerIntro();
+    void entrerMenu();
+    void entrerCarte();
+    void entrerJeu();
+    void entrerHistoire();
+    void entrerTutoriel();
+    void quitterMenu();      // stops the menu's animations and music and hides it
+    void prendreManette();   // useJoypad from the options' input choice
+    void viderListes();      // every element definition list of both planes, and the parallax list
+    void demarrerNiveau(const std::string& nom, int initX, int initY, int plan);   // a level launch proper
+    void chargerSonsJeu();   // the effects and the boss and game-over music of the game stage
+    static void couvrirZone(TScrolling& strip, float W, float H);
     void construireZoneJeu(eng::Layout& root);
     void construireCouches(eng::Layout& root);
-    void creerBitmapsJoueur();
     std::vector<eng::Node*> noeudsFenetre_;   // the window's top-level nodes, removed with it
 public:
 
@@ -294,8 +312,36 @@ public:
     // menu when no zone run is under way), keeping the player's progress.
     void quitterNiveauApresErreur();
 
-    // ---- level start (level_start.cpp) ----
+    // ---- level start (level_start.cpp, level_start_sequence.cpp) ----
     void relancerEauMontante(eng::Node& conteneur);
+    int oldTileX = 0;   // the hero's tile column at the last level start or tile change
+    // The bonus-stage code shows Ready and Go and starts the frame loop itself; empty: the loop starts at once.
+    std::function<void()> preparerNiveauBonus;
+    // Called at the end of every clearing: other code drops what it kept of the old level.
+    std::function<void()> onNiveauEfface;
+
+    // ---- helpers of the load and the start ----
+    std::string nomNiveauCharge;   // the level being (or last) loaded, named in load errors
+    void lireMeteo(const std::string& valeur);
+    void lirePlacements(const LevelDocument& doc);
+    void chargerImagesJoueur(const LevelDocument& doc);
+    void creerScrolling(const LevelDocument& doc, size_t index);
+    void construirePlan(bool niveau2);
+    void empilerConteneurs();
+    void chargerImageDans(eng::BitmapPtr& target, const std::string& nom);
+    void habillerElement(eng::Image& image, const std::string& picture, int count, float duration, int rows,
+                         bool autoReverse, eng::Interpolation interpolation);
+    void placerElement(eng::Image& image, const Placement& placement);
+    eng::BitmapPtr bandeDeTuiles(const TPlateforme& plateforme, bool niveau2);
+    void placerNuit();
+    void ajusterZoneAuNiveau();
+    void placerCameraVerticale();
+    void placerScrollings();
+    void reinitialiserEtatJoueur();
+    void placerPlan(int plan);
+    void demarrerComplet(int initX, int initY);
+    void placerJoueurEtCamera(int initX, int initY);
+    void lancerBoucle();
 
     // ==== gameplay: frame loop, controls, movement, collisions, planes, pause, game over (src/game) ====
     // Builds the head-up display, the pause sign and its strip, the game-over screen, the gameplay
@@ -485,4 +531,5 @@ public:
     void demarrerNeige();
     void demarrerBrouillard();
     void layMeteoPaint();
+    void demarrerMeteo(int nombre, TTypeGoutte type);
 };
