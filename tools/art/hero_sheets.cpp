@@ -11,13 +11,14 @@ namespace {
 
 using namespace heroart;
 constexpr float pi = std::numbers::pi_v<float>;
-constexpr float ground = 43.2f;  // ankle height of a planted foot: the sneaker's outline lands on row 47
+constexpr float ground = 43.6f;  // ankle height of a planted foot: the sneaker's outline lands on row 47
 
 // What an animation frame chooses; everything else follows from it.
 struct Rig {
     Vec hip{49, 33.5f};
     float lean = 0;       // degrees, positive leans forward (right)
     float headTilt = 0;   // extra head rotation on top of the lean
+    float torso = 12.5f, neckToHead = 8.5f;  // squashed when crouching
     Vec handFront{0.5f, 9.3f}, handBack{-0.5f, 9.3f};  // relative to each shoulder
     float elbowFront = 1, elbowBack = 1;               // bend side
     Vec ankleFront{51.5f, ground}, ankleBack{46.0f, ground};
@@ -35,8 +36,8 @@ Pose build(const Rig& r) {
     Pose p;
     p.view = r.view;
     p.hip = r.hip;
-    p.neck = r.hip + rotated({0.5f, -12.5f}, r.lean);
-    p.head = p.neck + rotated({0.5f, -8.5f}, r.lean);
+    p.neck = r.hip + rotated({0.5f, -r.torso}, r.lean);
+    p.head = p.neck + rotated({0.5f, -r.neckToHead}, r.lean);
     p.headTilt = r.lean + r.headTilt;
     const bool front = r.view != View::side;  // seen from the front or the back: shoulders apart
     const Vec shoulderF = p.neck + rotated(front ? Vec{5.5f, 2.8f} : Vec{-0.5f, 2.8f}, r.lean);
@@ -149,14 +150,16 @@ std::vector<Rig> crouchRigs() {
     for (int i = 0; i < 6; ++i) {
         Rig r;
         const float breath = std::round(0.5f - 0.5f * std::cos(phase(i, 6)));
-        r.hip = {47.5f, 39.8f + breath * 0.5f};
-        r.lean = 14 + breath;
-        r.headTilt = -12;
+        // Squatting low: the box top drops to 17, so the cap must stay under row 15.
+        r.hip = {46.5f, 42.0f};
+        r.torso = 8.0f - breath * 0.5f;
+        r.neckToHead = 7.5f;
+        r.lean = 25;
+        r.headTilt = -25;
         r.ankleFront = {53.0f, ground};
-        r.ankleBack = {45.0f, ground};
-        r.kneeFront = -1, r.kneeBack = -1;
-        r.handFront = {5.0f, 6.0f};
-        r.handBack = {3.0f, 6.5f};
+        r.ankleBack = {44.0f, ground};
+        r.handFront = {5.0f, 5.0f};
+        r.handBack = {4.0f, 5.0f};
         r.elbowFront = 1;
         rigs.push_back(r);
     }
