@@ -1,0 +1,21 @@
+// The program's entry: read the command line, answer --help and --version without a display,
+// then build and run the game.
+#include <iostream>
+#include <string>
+#include <vector>
+#include "app/command_line.h"
+#include "app/game_runner.h"
+#include "engine/errors.h"
+
+int main(int argc, char** argv) {
+    const std::string program = argc > 0 ? argv[0] : "zorlin";
+    const CommandLineResult parsed = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto code = answerWithoutRunning(parsed, program, std::cout, std::cerr)) return *code;
+    try {
+        GameRunner runner(parsed.options);
+        return runner.run();
+    } catch (const std::exception& error) {
+        eng::reportError(error.what());
+        return 1;
+    }
+}
