@@ -20,9 +20,20 @@ const std::vector<SoundEntry>& catalog() {
       {"click1", SoundKind::Effect, clickEffect},
       {"powerUp7", SoundKind::Effect, nameCodeEffect},
       {"AAPMusic01_Looped", SoundKind::Loop, forestMusic},
+      {"AAPMusic02_Looped", SoundKind::Loop, villageMusic},
+      {"AAPMusic03_Looped", SoundKind::Loop, jungleMusic},
+      {"AAPMusic04_Looped", SoundKind::Loop, mountainMusic},
+      {"AAPMusic05_Looped", SoundKind::Loop, castleMusic},
+      {"AAPMusic06_Looped", SoundKind::Loop, caveMusic},
       {"BossTheme", SoundKind::Loop, bossMusic},
       {"Flowing-Rocks", SoundKind::Loop, bonusMusic},
       {"GameOver", SoundKind::Once, gameOverMusic},
+      {"Intro_Theme", SoundKind::Once, introMusic},
+      {"Drumming-Sticks", SoundKind::Loop, menuMusic},
+      {"WackyWaiting", SoundKind::Loop, storyMusic},
+      {"MusicMap", SoundKind::Loop, mapMusic},
+      {"ItalianMom", SoundKind::Loop, tavernMusic},
+      {"Sad-Town", SoundKind::Loop, sadTownMusic},
   };
   return entries;
 }

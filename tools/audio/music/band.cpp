@@ -65,6 +65,7 @@ void play(Composer& composer, const Band& band, const Section& section) {
   }
   if (!section.harmony.empty()) composer.melody(band.harmony, section.harmony);
   if (!section.arp.empty()) composer.pattern(band.arp, section.arp, section.arpLow, section.bars, section.arpVelocity);
+  if (!section.arp2.empty()) composer.pattern(band.arp, section.arp2, section.arpLow, section.bars, section.arpVelocity);
   if (!section.bass.empty()) composer.pattern(band.bass, section.bass, section.bassLow, section.bars);
   const bool fill = !section.fillKick.empty() || !section.fillSnare.empty() || !section.fillHat.empty();
   const int plainBars = fill ? section.bars - 1 : section.bars;

@@ -25,6 +25,7 @@ struct Section {
   std::string_view melody;    // may be empty
   std::string_view harmony;   // a second melody, may be empty
   std::string_view arp;       // chord-tone pattern, may be empty
+  std::string_view arp2;      // a second pattern on the arpeggio voice (chord stabs), may be empty
   std::string_view bass;      // chord-tone pattern, may be empty
   std::string_view kick, snare, hat;  // drum patterns, may be empty
   std::string_view fillKick, fillSnare, fillHat;  // the last bar's drums when given

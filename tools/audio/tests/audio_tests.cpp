@@ -23,8 +23,10 @@ namespace fs = std::filesystem;
 // The names the game loads (effects of the main window and menus, every screen's and level's music).
 const std::vector<std::string> kGameSoundNames = {
     "phaseJump1", "coin2", "upgrade1", "upgrade2", "fall2", "fall5", "impactPunch_medium_000", "woosh2",
-    "impactPlate_light_004", "hit5", "upgrade5", "click1", "powerUp7", "AAPMusic01_Looped",
-    "BossTheme", "Flowing-Rocks", "GameOver"};
+    "impactPlate_light_004", "hit5", "upgrade5", "click1", "powerUp7", "AAPMusic01_Looped", "AAPMusic02_Looped",
+    "AAPMusic03_Looped", "AAPMusic04_Looped", "AAPMusic05_Looped", "AAPMusic06_Looped", "BossTheme",
+    "Flowing-Rocks", "GameOver", "Intro_Theme", "Drumming-Sticks", "WackyWaiting", "MusicMap", "ItalianMom",
+    "Sad-Town"};
 
 }  // namespace
 
