@@ -55,8 +55,9 @@ void findWalls(const Rows& rows, int tileSize, Terrain& out) {
         for (int c = 0; c < width; ++c)
             for (int r = 0; r < height;) {
                 auto isFace = [&](int row) {
+                    // The borders need no faces: the left one gets its own wall, the game stops the hero at the right one.
                     return cellAt(rows, row, c) == Cell::ground && !isSolid(cellAt(rows, row, c + side)) &&
-                           !(side == -1 && c == 0);
+                           !(side == -1 && c == 0) && !(side == 1 && c == width - 1);
                 };
                 if (!isFace(r)) { ++r; continue; }
                 int end = r;
