@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "wav_file.h"
+
 namespace audio {
 
 namespace {
@@ -36,6 +38,21 @@ bool runLame(const std::string& lame, const std::string& options, const fs::path
 
 bool encodeMp3(const std::string& lame, const fs::path& wav, const fs::path& mp3) {
   return runLame(lame, kLameOptions, wav, mp3);
+}
+
+BuildResult buildSound(const std::string& wavBytes, const std::string& lame, const fs::path& wav, const fs::path& mp3) {
+  if (fs::exists(wav) && fs::exists(mp3) && readFile(wav) == wavBytes) {
+    fs::last_write_time(mp3, fs::file_time_type::clock::now());
+    return BuildResult::Unchanged;
+  }
+  fs::create_directories(wav.parent_path());
+  fs::create_directories(mp3.parent_path());
+  writeFile(wav, wavBytes);
+  if (!encodeMp3(lame, wav, mp3)) {
+    fs::remove(wav);  // so that the next build tries again
+    return BuildResult::Failed;
+  }
+  return BuildResult::Encoded;
 }
 
 bool decodeMp3(const std::string& lame, const fs::path& mp3, const fs::path& wav) {

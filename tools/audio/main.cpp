@@ -44,16 +44,7 @@ int measure() {
 
 int build(const audio::SoundEntry& entry, const fs::path& wav, const fs::path& mp3, const std::string& lame) {
   const std::string bytes = audio::encodeWav(entry.render());
-  const bool unchanged = fs::exists(wav) && fs::exists(mp3) && audio::readFile(wav) == bytes;
-  if (unchanged) {
-    fs::last_write_time(mp3, fs::file_time_type::clock::now());
-    return 0;
-  }
-  fs::create_directories(wav.parent_path());
-  fs::create_directories(mp3.parent_path());
-  audio::writeFile(wav, bytes);
-  if (!audio::encodeMp3(lame, wav, mp3)) {
-    fs::remove(wav);  // so that the next build tries again
+  if (audio::buildSound(bytes, lame, wav, mp3) == audio::BuildResult::Failed) {
     std::cerr << "zorlin_audio: lame failed for " << entry.name << "\n";
     return 1;
   }
