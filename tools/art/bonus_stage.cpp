@@ -1,5 +1,6 @@
 // The bonus stage: Zorlin in his little flying machine (propeller turning), the five clouds to dodge, and
 // the "Ready" and "Go" titles (painted at half size and doubled, like every window picture).
+#include <algorithm>
 #include <cmath>
 #include "catalogue.h"
 #include "hero_figure.h"
@@ -16,7 +17,8 @@ Canvas flyingMachine(int frame) {
     heroart::Pose pilot = heroart::standingPose();
     pilot.armFront = heroart::limb(pilot.armFront.root, pilot.armFront.root + Vec{7.5f, 4.0f}, 5.0f, 4.6f, 1);
     pilot.mouth = heroart::Mouth::open;
-    c.draw(heroart::paintHero(pilot), -22, 5 + (frame % 2));
+    // Only his upper body shows above the pod's rim.
+    c.draw(heroart::paintHero(pilot).crop(0, 0, heroart::frameWidth, 30), -22, 5 + (frame % 2));
     // Tail fin and the pod.
     paintPart(c, polygonMask(w, h, {{5, 30}, {9, 17}, {15, 17}, {17, 32}}), hero::cap, {1, 1});
     Mask pod = ellipseMask(w, h, {29, 36}, 25, 10);
@@ -50,19 +52,31 @@ Canvas cloud(int w, int h, std::uint64_t seed, bool storm) {
     Rng rng(seed);
     Mask puff = roundRectMask(w, h, 3, h * 0.55f, w - 6.0f, h * 0.45f - 3, h * 0.2f);
     const int bumps = 3 + w / 32;
+    std::vector<std::pair<Vec, float>> clumps;
     for (int k = 0; k < bumps; ++k) {
-        const float x = 6 + (w - 12.0f) * (k + 0.5f) / bumps, r = h * (0.24f + 0.12f * rng.unit());
-        puff.add(circleMask(w, h, {x, h - 3 - r - 1.5f}, r + (k == bumps / 2 ? h * 0.1f : 0)));
+        const float x = 6 + (w - 12.0f) * (k + 0.5f) / bumps;
+        float r = h * (0.24f + 0.12f * rng.unit()) + (k == bumps / 2 ? h * 0.1f : 0);
+        r = std::min({r, x - 2.0f, w - 2.0f - x});  // round ends, never cut by the picture's edge
+        clumps.push_back({{x, h - 3 - r - 1.5f}, r});
+        puff.add(circleMask(w, h, clumps.back().first, r));
     }
-    paintPart(c, puff, ramp, {2, 3});
-    if (storm) {  // grumpy eyes and a small bolt
-        for (int dx : {-6, 4}) {
-            const int x = w / 2 + dx, y = h / 2 + 2;
-            c.set(x, y, rgb(255, 255, 255)), c.set(x + 1, y, rgb(255, 255, 255)), c.set(x + 1, y + 1, common::ink),
-                c.set(x, y + 1, rgb(255, 255, 255));
-            c.set(x + (dx < 0 ? 0 : 1), y - 1, common::ink);
+    Canvas layer(w, h);
+    shadeMask(layer, puff, ramp, {2, 3});
+    for (const auto& [centre, r] : clumps) clumpLight(layer, puff, centre, r, ramp.light);
+    outline(layer, ramp.outline);
+    c.draw(layer, 0, 0);
+    if (storm) {  // a grumpy face and a small bolt
+        const int ex = w / 2, ey = h / 2 + 2;
+        for (int dx : {-8, 4}) {
+            fillMask(c, rectMask(w, h, ex + dx, ey, 4, 4), rgb(255, 255, 255));
+            fillMask(c, rectMask(w, h, ex + dx + (dx < 0 ? 2 : 0), ey + 1, 2, 3), common::ink);
+            line(c, ex + dx - (dx < 0 ? 1 : 0), ey - 2 - (dx < 0 ? 1 : 0), ex + dx + 4, ey - 2 - (dx < 0 ? 0 : 1), common::ink);
         }
-        paintPart(c, polygonMask(w, h, {{w * 0.7f, h - 5.0f}, {w * 0.7f + 4, h - 5.0f}, {w * 0.7f + 1, h - 1.0f}}), common::gold, {0, 0});
+        line(c, ex - 4, ey + 8, ex + 3, ey + 8, ramp.outline);
+        paintPart(c, polygonMask(w, h, {{w * 0.7f, h - 8.0f}, {w * 0.7f + 6, h - 8.0f}, {w * 0.7f + 2, h - 3.0f},
+                                        {w * 0.7f + 5, h - 3.0f}, {w * 0.7f - 1, h + 4.0f}, {w * 0.7f + 1, h - 2.0f},
+                                        {w * 0.7f - 2, h - 2.0f}}),
+                  common::gold, {0, 1});
     }
     return c;
 }

@@ -123,8 +123,8 @@ std::vector<Rig> jumpRigs(bool falling) {
             r.ankleBack = {45.0f, 43.5f - tuck};
             r.footFront = -10;
             r.footBack = 30;
-            r.handFront = {4.0f, -7.5f + tuck};
-            r.handBack = {-3.0f, -6.5f + tuck};
+            r.handFront = {8.5f, -5.0f + tuck};  // reaching up ahead of the face
+            r.handBack = {-6.0f, -8.0f + tuck};   // thrown up behind the head
             r.elbowFront = -1, r.elbowBack = -1;
             r.mouth = Mouth::open;
         } else {
@@ -134,8 +134,8 @@ std::vector<Rig> jumpRigs(bool falling) {
             r.ankleFront = {53.5f, 43.0f};
             r.ankleBack = {45.5f, 42.0f};
             r.footFront = 20, r.footBack = 25;
-            r.handFront = {6.5f, -4.0f - flail};
-            r.handBack = {-6.5f, -3.0f + flail};
+            r.handFront = {8.5f, -2.0f - flail};
+            r.handBack = {-7.0f, -6.0f + flail};
             r.elbowFront = -1, r.elbowBack = 1;
             r.eyes = Eyes::wide;
             r.mouth = Mouth::small;
