@@ -120,12 +120,15 @@ Bitmap applyEffects(const Bitmap& source, const EffectRecipe& recipe) {
         // A blurred edge is faint; doubling it gives the halo a visible body.
         for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = over(tinted(g.color, plane[i] * 2 * g.opacity), pixels[i]);
     }
+    // The inner glow blurs the outside (1 - alpha) inwards: strong near the edges, fading towards the middle.
+    // Its plane reaches one blur width past the picture so the outside counts fully at every edge.
+    const int innerRadius = recipe.innerGlow ? blurRadius(recipe.innerGlow->radiusPx) : 0;
+    const int innerPad = margin + 2 * innerRadius + 1, innerW = source.width() + 2 * innerPad;
     std::vector<float> inner;
     if (recipe.innerGlow) {
-        inner = alphaPlane(source, margin, 0, 0);
-        // Blur the outside (1 - alpha) inwards: strong near the edges, fading towards the middle.
+        inner = alphaPlane(source, innerPad, 0, 0);
         for (float& v : inner) v = 1 - v;
-        blurPlane(inner, w, h, blurRadius(recipe.innerGlow->radiusPx));
+        blurPlane(inner, innerW, source.height() + 2 * innerPad, innerRadius);
     }
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x) {
@@ -133,7 +136,8 @@ Bitmap applyEffects(const Bitmap& source, const EffectRecipe& recipe) {
             AlphaColor px = recoloured(source.pixel(x, y), recipe);
             if (recipe.innerGlow) {
                 const GlowRecipe& g = *recipe.innerGlow;
-                const float cover = std::clamp(inner[i] * 2, 0.f, 1.f) * g.opacity * channel(px, 24);
+                const float outside = inner[static_cast<size_t>(y + innerPad) * innerW + (x + innerPad)];
+                const float cover = std::clamp(outside * 2, 0.f, 1.f) * g.opacity * channel(px, 24);
                 const AlphaColor glowPx = tinted(g.color, cover);
                 px = over(glowPx, px);
             }

@@ -1,6 +1,8 @@
 // SDL key symbols to the game's key codes and characters: the Windows virtual-key numbering the
 // game's options table uses, so saved key choices keep their meaning.
 #include "platform_events.h"
+#include <type_traits>
+#include "sdl_handles.h"
 
 namespace eng {
 namespace {
@@ -14,7 +16,7 @@ struct KeyRow {
 constexpr KeyRow namedKeys[] = {
     {SDLK_LEFT, keys::Left, 0},      {SDLK_UP, keys::Up, 0},           {SDLK_RIGHT, keys::Right, 0},
     {SDLK_DOWN, keys::Down, 0},      {SDLK_SPACE, keys::Space, U' '},  {SDLK_RETURN, keys::Enter, 13},
-    {SDLK_KP_ENTER, keys::Enter, 13}, {SDLK_ESCAPE, keys::Escape, 0},  {SDLK_LCTRL, keys::Ctrl, 0},
+    {SDLK_KP_ENTER, keys::Enter, 13}, {SDLK_ESCAPE, keys::Escape, 27},  {SDLK_LCTRL, keys::Ctrl, 0},
     {SDLK_RCTRL, keys::Ctrl, 0},     {SDLK_LSHIFT, keys::Shift, 0},    {SDLK_RSHIFT, keys::Shift, 0},
     {SDLK_BACKSPACE, keys::Backspace, 0}, {SDLK_TAB, keys::Tab, 0},    {SDLK_DELETE, keys::Delete, 0},
     {SDLK_LALT, 18, 0},              {SDLK_RALT, 18, 0},               {SDLK_PAUSE, 19, 0},
@@ -22,9 +24,17 @@ constexpr KeyRow namedKeys[] = {
     {SDLK_HOME, 36, 0},              {SDLK_INSERT, 45, 0},
 };
 
+static_assert(std::is_same_v<SDL_Keycode, std::int32_t>);
+
 }  // namespace
 
-KeyEvent keyEventFromSdl(SDL_Keycode sym, bool down) {
+KeyEvent keyEventFromSdlKeyName(const std::string& sdlKeyName, bool down) {
+    const SDL_Keycode sym = SDL_GetKeyFromName(sdlKeyName.c_str());
+    if (sym == SDLK_UNKNOWN) return KeyEvent{0, 0, sdlKeyName, down};
+    return keyEventFromSdl(sym, down);
+}
+
+KeyEvent keyEventFromSdl(std::int32_t sym, bool down) {
     KeyEvent e;
     e.down = down;
     const char* name = SDL_GetKeyName(sym);

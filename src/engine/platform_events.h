@@ -1,12 +1,16 @@
-// Translation of SDL input events into the game's key and mouse events.
-// Internal to src/engine; kept apart from the window so the key table can be tested alone.
+// Translation of SDL key symbols into the game's key events. Internal to src/engine; the signatures
+// carry no SDL types so tests can check the table through SDL's own key names.
 #pragma once
+#include <cstdint>
+#include <string>
 #include "input.h"
-#include "sdl_handles.h"
 
 namespace eng {
 
-// Key code and character for an SDL key, in the game's codes (arrows 37-40, letters 65-90...).
-KeyEvent keyEventFromSdl(SDL_Keycode sym, bool down);
+// Key code and character for an SDL key symbol (SDL_Keycode), in the game's codes (arrows 37-40...).
+KeyEvent keyEventFromSdl(std::int32_t sdlKeycode, bool down);
+
+// The same for the key SDL calls `sdlKeyName` ("Left", "A", "Left Ctrl"); keyCode 0 when SDL has no such key.
+KeyEvent keyEventFromSdlKeyName(const std::string& sdlKeyName, bool down);
 
 }  // namespace eng

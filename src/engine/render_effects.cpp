@@ -65,6 +65,17 @@ bool hasVisualChildren(const Node& node) {
     return false;
 }
 
+constexpr int maxEnlarge = 8;
+
+Bitmap enlarged(const Bitmap& picture, int factor) {
+    if (factor <= 1) return picture;
+    Bitmap out(picture.width() * factor, picture.height() * factor);
+    auto& pixels = out.mutablePixels();
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) pixels[static_cast<size_t>(y) * out.width() + x] = picture.pixel(x / factor, y / factor);
+    return out;
+}
+
 RectF pixelAligned(const RectF& r) {
     return {std::floor(r.left), std::floor(r.top), std::ceil(r.right), std::ceil(r.bottom)};
 }
@@ -88,15 +99,18 @@ bool SdlRenderer::drawImageWithEffects(const Image& image, const Affine& m, floa
     const Bitmap& sheet = *image.bitmap;
     const RectF source = image.hasFrame ? image.frame : RectF{0, 0, static_cast<float>(sheet.width()), static_cast<float>(sheet.height())};
     if (source.empty() || image.width <= 0 || image.height <= 0) return true;
-    // Effect sizes are in node units; the picture is processed in its own pixels.
-    const EffectRecipe recipe = fx.recipe(source.width() / image.width);
+    // A small picture shown large is enlarged first (by a whole factor, nearest) so the glow and the
+    // shadow are computed at about the size they show; effect sizes are in node units.
+    const float screenPxPerSourcePx = image.width * m.pixelsPerUnit() / source.width();
+    const int enlarge = std::clamp(static_cast<int>(std::ceil(screenPxPerSourcePx - 0.01f)), 1, maxEnlarge);
+    const EffectRecipe recipe = fx.recipe(enlarge * source.width() / image.width);
     const std::string key = "fx:" + std::to_string(sheet.id()) + ':' + std::to_string(sheet.version()) + ':' +
                             std::to_string(source.left) + ',' + std::to_string(source.top) + ',' + std::to_string(source.right) +
-                            ',' + std::to_string(source.bottom) + ':' + recipe.key();
+                            ',' + std::to_string(source.bottom) + 'x' + std::to_string(enlarge) + ':' + recipe.key();
     const TexturedPicture& processed = textures_.derived(key, [&] {
         const Bitmap frame = sheet.copyRect(static_cast<int>(source.left), static_cast<int>(source.top),
                                             static_cast<int>(source.width()), static_cast<int>(source.height()));
-        return applyEffects(frame, recipe);
+        return applyEffects(enlarged(frame, enlarge), recipe);
     });
     // Where the unprocessed picture would go, grown by the margin the effects added.
     RectF dest = image.boundsRect();
@@ -105,8 +119,8 @@ bool SdlRenderer::drawImageWithEffects(const Image& image, const Affine& m, floa
         const float w = source.width() * k, h = source.height() * k;
         dest = {(image.width - w) / 2, (image.height - h) / 2, (image.width + w) / 2, (image.height + h) / 2};
     }
-    const float mx = static_cast<float>(recipe.margin()) * dest.width() / source.width();
-    const float my = static_cast<float>(recipe.margin()) * dest.height() / source.height();
+    const float mx = static_cast<float>(recipe.margin()) * dest.width() / (source.width() * enlarge);
+    const float my = static_cast<float>(recipe.margin()) * dest.height() / (source.height() * enlarge);
     const RectF grown{dest.left - mx, dest.top - my, dest.right + mx, dest.bottom + my};
     if (!transformedBounds(m, grown).intersects(clip())) return true;
     drawPicture(m, grown, processed, RectF{0, 0, static_cast<float>(processed.width), static_cast<float>(processed.height)}, opacity);

@@ -55,8 +55,34 @@ void SdlRenderer::fillRect(const Affine& m, const RectF& local, AlphaColor color
     SDL_RenderGeometry(r, nullptr, v, 4, quadIndices, 6);
 }
 
+// SDL 2.26's software triangle filler maps texture coordinate 1 to the last texel instead of past it, so a
+// rotated picture loses one texel. Drawing from a twin texture with the last column and row repeated, with
+// coordinates divided by the original size, puts every texel back where it belongs.
+SDL_Texture* SdlRenderer::geometryTexture(const TexturedPicture::Piece& piece) {
+    if (!software_) return nullptr;
+    if (piece.padded) return piece.padded.get();
+    const int w = piece.area.w, h = piece.area.h;
+    sdl::TexturePtr padded(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, w + 1, h + 1));
+    if (!padded) return nullptr;
+    SDL_Texture* source = piece.texture.get();
+    SDL_SetTextureBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_SetTextureAlphaMod(source, 255);
+    SDL_SetTextureColorMod(source, 255, 255, 255);
+    pushTarget(padded.get(), w + 1, h + 1);
+    const SDL_Rect parts[][2] = {{{0, 0, w, h}, {0, 0, w, h}},
+                                 {{w - 1, 0, 1, h}, {w, 0, 1, h}},
+                                 {{0, h - 1, w, 1}, {0, h, w, 1}},
+                                 {{w - 1, h - 1, 1, 1}, {w, h, 1, 1}}};
+    for (const auto& part : parts) SDL_RenderCopy(renderer_.get(), source, &part[0], &part[1]);
+    popTarget();
+    SDL_SetTextureBlendMode(source, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureBlendMode(padded.get(), SDL_BLENDMODE_BLEND);
+    piece.padded = std::move(padded);
+    return piece.padded.get();
+}
+
 void SdlRenderer::copyTexture(const Affine& m, const RectF& local, SDL_Texture* texture, const SDL_Rect& source,
-                              float opacity, AlphaColor tint) {
+                              float opacity, AlphaColor tint, SDL_Texture* padded) {
     const Uint8 alpha = toByte(static_cast<float>(tint >> 24) * opacity);
     if (alpha == 0 || local.empty() || source.w <= 0 || source.h <= 0) return;
     SDL_Renderer* r = renderer_.get();
@@ -73,6 +99,7 @@ void SdlRenderer::copyTexture(const Affine& m, const RectF& local, SDL_Texture* 
     }
     int texW = 0, texH = 0;
     SDL_QueryTexture(texture, nullptr, nullptr, &texW, &texH);
+    if (padded) texture = padded;  // same coordinates: the twin is one texel larger (see geometryTexture)
     // Geometry takes its tint from the vertices alone.
     SDL_SetTextureAlphaMod(texture, 255);
     SDL_SetTextureColorMod(texture, 255, 255, 255);
@@ -102,7 +129,7 @@ void SdlRenderer::drawPicture(const Affine& m, const RectF& local, const Texture
         const SDL_Rect src{static_cast<int>(std::lround(part.left - area.left)), static_cast<int>(std::lround(part.top - area.top)),
                            static_cast<int>(std::lround(part.width())), static_cast<int>(std::lround(part.height()))};
         SDL_SetTextureBlendMode(piece.texture.get(), SDL_BLENDMODE_BLEND);
-        copyTexture(m, dest, piece.texture.get(), src, opacity, tint);
+        copyTexture(m, dest, piece.texture.get(), src, opacity, tint, m.axisAligned() ? nullptr : geometryTexture(piece));
         if (m.axisAligned()) noteCoverage(transformedBounds(m, dest), picture.opaque && opacity >= 1.f && (tint >> 24) == 0xFF);
     }
 }

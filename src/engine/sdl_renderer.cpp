@@ -11,7 +11,10 @@ constexpr std::uint64_t maxIdleFrames = 600;  // about ten seconds of frames bef
 }  // namespace
 
 SdlRenderer::SdlRenderer(sdl::SurfacePtr surface, sdl::RendererPtr renderer)
-    : surface_(std::move(surface)), renderer_(std::move(renderer)), textures_(renderer_.get()) {}
+    : surface_(std::move(surface)), renderer_(std::move(renderer)), textures_(renderer_.get()) {
+    SDL_RendererInfo info{};
+    software_ = SDL_GetRendererInfo(renderer_.get(), &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
 
 SdlRenderer::~SdlRenderer() = default;
 

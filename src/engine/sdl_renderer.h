@@ -73,8 +73,10 @@ private:
 
     // ---- render_primitives.cpp: the drawing operations everything else is made of ----
     void fillRect(const Affine& m, const RectF& local, AlphaColor color, float opacity);
+    // `padded`, when given, is the texture's padded twin used for rotated copies (geometryTexture).
     void copyTexture(const Affine& m, const RectF& local, SDL_Texture* texture, const SDL_Rect& source, float opacity,
-                     AlphaColor tint = colors::White);
+                     AlphaColor tint = colors::White, SDL_Texture* padded = nullptr);
+    SDL_Texture* geometryTexture(const TexturedPicture::Piece& piece);
     void drawPicture(const Affine& m, const RectF& local, const TexturedPicture& picture, const RectF& source,
                      float opacity, AlphaColor tint = colors::White);
     void drawTiled(const Affine& m, const RectF& area, const TexturedPicture& picture, const RectF& tile, float opacity);
@@ -103,6 +105,7 @@ private:
     std::unordered_map<const Node*, EffectResult> effectResults_;
     std::vector<Target> targets_;        // [0] = the output
     std::uint64_t frame_ = 0;
+    bool software_ = false;              // SDL's software renderer (its rotated copies need padded textures)
 };
 
 }  // namespace eng

@@ -15,6 +15,9 @@ struct TexturedPicture {
     struct Piece {
         sdl::TexturePtr texture;
         SDL_Rect area;  // where the piece sits in the picture, in picture pixels
+        // Software renderer only: a copy one texel wider and taller (last column and row repeated),
+        // made on first rotated use; see SdlRenderer::geometryTexture.
+        mutable sdl::TexturePtr padded;
     };
     std::vector<Piece> pieces;
     int width = 0, height = 0;
