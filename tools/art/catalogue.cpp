@@ -36,7 +36,7 @@ const std::vector<Group>& groups() {
     static const std::vector<Group> all = {
         {"hero", paintHero},           {"enemies", paintEnemies},     {"items", paintItems},
         {"specials", paintSpecials},   {"bonusstage", paintBonusStage}, {"interface", paintInterface},
-        {"backdrops", paintBackdrops},
+        {"backdrops", paintBackdrops},   {"weather", paintWeather},
     };
     return all;
 }

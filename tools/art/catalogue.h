@@ -36,5 +36,6 @@ std::vector<Picture> paintSpecials();
 std::vector<Picture> paintBonusStage();
 std::vector<Picture> paintInterface();
 std::vector<Picture> paintBackdrops();
+std::vector<Picture> paintWeather();
 
 }  // namespace art
