@@ -128,7 +128,9 @@ void SdlRenderer::drawPicture(const Affine& m, const RectF& local, const Texture
                          local.left + (part.right - source.left) * sx, local.top + (part.bottom - source.top) * sy};
         const SDL_Rect src{static_cast<int>(std::lround(part.left - area.left)), static_cast<int>(std::lround(part.top - area.top)),
                            static_cast<int>(std::lround(part.width())), static_cast<int>(std::lround(part.height()))};
-        SDL_SetTextureBlendMode(piece.texture.get(), SDL_BLENDMODE_BLEND);
+        // Fully opaque pictures need no blending: a plain copy is several times cheaper in software.
+        const bool plainCopy = picture.opaque && opacity >= 1.f && (tint >> 24) == 0xFF;
+        SDL_SetTextureBlendMode(piece.texture.get(), plainCopy ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
         copyTexture(m, dest, piece.texture.get(), src, opacity, tint, m.axisAligned() ? nullptr : geometryTexture(piece));
         if (m.axisAligned()) noteCoverage(transformedBounds(m, dest), picture.opaque && opacity >= 1.f && (tint >> 24) == 0xFF);
     }

@@ -1,6 +1,7 @@
 // Target textures for the SDL renderer: the stack of targets with their clips, reading a target back,
 // and offscreen layers (a subtree drawn at its own unscaled size, then scaled once).
 #include <cmath>
+#include "effects.h"
 #include "sdl_renderer.h"
 
 namespace eng {
@@ -11,6 +12,14 @@ constexpr int maxTargetSide = 4096;
 SDL_Rect pixelRect(const RectF& r) {
     const int left = static_cast<int>(std::floor(r.left)), top = static_cast<int>(std::floor(r.top));
     return {left, top, static_cast<int>(std::ceil(r.right)) - left, static_cast<int>(std::ceil(r.bottom)) - top};
+}
+
+// Blocks across of the node's enabled pixelation, 0 without one.
+float pixelateBlockCount(const Node& node) {
+    for (const auto& child : node.children())
+        if (const auto* pixelate = dynamic_cast<const PixelateEffect*>(child.get()); pixelate && pixelate->enabled)
+            return std::max(pixelate->blockCount, 1.f);
+    return 0;
 }
 
 }  // namespace
@@ -68,10 +77,25 @@ void SdlRenderer::drawOffscreen(const Node& node, const Affine& m, float opacity
     drawSubtree(node, Affine::translation(-snapped.left, -snapped.top), 1.f);
     const bool opaque = targets_.back().coveredOpaque;
     popTarget();
+    SDL_Rect source{0, 0, w, h};
+    // A pixelation on the layer shrinks the finished layer to its blocks; the one scaled copy enlarges them.
+    if (const float blocks = pixelateBlockCount(node); blocks > 0 && node.width > 0) {
+        const int blocksW = std::max(1, static_cast<int>(std::ceil(blocks * static_cast<float>(w) / node.width)));
+        const int blocksH = std::max(1, static_cast<int>(std::lround(static_cast<float>(h) * blocksW / w)));
+        SDL_Texture* small = blocksW < w ? keptTarget(&node, 3, blocksW, blocksH) : nullptr;
+        if (small) {
+            pushTarget(small, blocksW, blocksH);
+            SDL_SetTextureBlendMode(layer, SDL_BLENDMODE_NONE);
+            copyTexture(Affine{}, RectF{0, 0, static_cast<float>(blocksW), static_cast<float>(blocksH)}, layer, source, 1.f);
+            popTarget();
+            layer = small;
+            source = {0, 0, blocksW, blocksH};
+        }
+    }
     // A layer covered by opaque pixels is copied without blending: much cheaper when scaled up.
     SDL_SetTextureBlendMode(layer, opaque && opacity >= 1.f ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     const RectF placed{snapped.left, snapped.top, snapped.left + static_cast<float>(w), snapped.top + static_cast<float>(h)};
-    copyTexture(m, placed, layer, SDL_Rect{0, 0, w, h}, opacity);
+    copyTexture(m, placed, layer, source, opacity);
     noteCoverage(transformedBounds(m, placed), opaque && opacity >= 1.f && m.axisAligned());
 }
 

@@ -381,21 +381,30 @@ TEST_F(HeadlessDraw, InnerGlowLightsThePictureFromItsEdges) {
     EXPECT_TRUE(near(s.pixel(15, 40), Black));  // nothing outside
 }
 
-TEST_F(HeadlessDraw, PixelationShowsBlocksOfOneColour) {
-    auto* zone = place<Layout>(root, 0, 0, 80, 40);
-    auto stripes = std::make_shared<Bitmap>(80, 1);
-    for (int x = 0; x < 80; ++x) stripes->setPixel(x, 0, 0xFF000000u | static_cast<AlphaColor>(x * 3) << 16);
-    image(*zone, 0, 0, 80, 40, stripes);
-    auto* pixelate = zone->add<PixelateEffect>();
-    pixelate->blockCount = 4;
-    const Bitmap blocky = shot();
-    for (int block = 0; block < 4; ++block)
-        for (int x = block * 20; x < block * 20 + 20; ++x)
-            EXPECT_EQ(blocky.pixel(x, 20), blocky.pixel(block * 20, 20)) << "x " << x;
-    EXPECT_NE(blocky.pixel(0, 20), blocky.pixel(79, 20));
-    pixelate->blockCount = 600;  // finer than the pixels: drawn plainly
-    const Bitmap plain = shot();
-    EXPECT_NE(plain.pixel(0, 20), plain.pixel(3, 20));
+TEST_F(HeadlessDraw, PixelationShowsBlocksOfOneColourOnPlainAndOffscreenNodes) {
+    for (const bool offscreen : {false, true}) {
+        SCOPED_TRACE(offscreen ? "offscreen layer" : "plain node");
+        root.deleteChildren();
+        auto* zone = place<Layout>(root, 0, 0, 40, 20);
+        zone->renderOffscreen = offscreen;
+        zone->scale = {2, 2};
+        auto stripes = std::make_shared<Bitmap>(40, 1);
+        for (int x = 0; x < 40; ++x) stripes->setPixel(x, 0, 0xFF000000u | static_cast<AlphaColor>(x * 6) << 16);
+        image(*zone, 0, 0, 40, 20, stripes);
+        auto* pixelate = zone->add<PixelateEffect>();
+        pixelate->blockCount = 4;
+        const Bitmap blocky = shot();
+        for (int block = 0; block < 4; ++block)
+            for (int x = block * 20; x < block * 20 + 20; ++x)
+                EXPECT_EQ(blocky.pixel(x, 20), blocky.pixel(block * 20, 20)) << "x " << x;
+        EXPECT_NE(blocky.pixel(0, 20), blocky.pixel(79, 20));
+        pixelate->blockCount = 600;  // finer than the pixels: drawn plainly
+        const Bitmap plain = shot();
+        EXPECT_NE(plain.pixel(0, 20), plain.pixel(4, 20));
+        pixelate->blockCount = 4;
+        pixelate->enabled = false;
+        EXPECT_NE(shot().pixel(0, 20), shot().pixel(4, 20));
+    }
 }
 
 TEST(HeadlessPlatform, FullScreenAndSizeChangesAreReportedAsResizes) {
