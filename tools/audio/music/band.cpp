@@ -47,7 +47,7 @@ Band formBand(Composer& composer, const BandSound& sound) {
   band.lead = composer.addTrack(sound.lead, sound.leadLegato, sound.leadEcho);
   band.leadEcho = composer.addTrack(echo, sound.leadLegato, sound.leadEcho);
   band.harmony = composer.addTrack(sound.harmony, sound.harmonyLegato);
-  band.arp = composer.addTrack(sound.arp, sound.arpLegato);
+  band.arp = composer.addTrack(sound.arp, sound.arpLegato, sound.arpEcho);
   band.bass = composer.addTrack(sound.bass, sound.bassLegato);
   return band;
 }

@@ -13,6 +13,7 @@ struct BandSound {
   Instrument lead, harmony, arp, bass;
   double leadLegato = 0.88, harmonyLegato = 0.95, arpLegato = 0.5, bassLegato = 0.8;
   double leadEcho = 0.0;  // how much of the lead feeds the echo bus
+  double arpEcho = 0.0;   // how much of the arpeggio feeds it
 };
 
 struct Band {

@@ -29,6 +29,7 @@ Samples caveMusic() {
   sound.bass = triangleVoice({0.05, 0.5, 0.6, 0.4}, 0.7);
   sound.leadEcho = 0.8;
   sound.arpLegato = 0.9;
+  sound.arpEcho = 0.7;
   const Band band = formBand(composer, sound);
 
   Section drips{.bars = 4, .chords = "Am Em F E", .arp = "1.....3.....5...", .bass = "1---------------",

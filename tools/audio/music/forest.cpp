@@ -1,5 +1,5 @@
 // The forest's theme (AAPMusic01_Looped): bright and carefree, D major at 140 beats a minute,
-// a singable tune over bouncing bass and sparkling arpeggios. Form: A A' B A(echo) C B A', 56 bars.
+// a singable tune over bouncing bass and sparkling arpeggios. Form: A A' B A(echo) C B A'(harmony), 56 bars.
 #include "band.h"
 #include "catalog.h"
 
@@ -26,6 +26,9 @@ constexpr std::string_view kTuneB =
 constexpr std::string_view kTuneC =
     "e5:3 g5 b5:2 a5:4 g5 | f#5:3 e5 c#5:2 e5:8 | f#5:3 a5 d6:2 c#6:4 a5 | b5:12 r:4 |"
     "g5:3 f#5 e5:2 b4:4 e5 | c#5:3 e5 a5:2 g5:4 f#5 | g5:4 f#5 e5 d5 | e5:2 f#5 g5 a5:10";
+// held chord tones under the last verse
+constexpr std::string_view kHarmonyA2 =
+    "f#4:8 a4:8 | e4:8 c#5:8 | d5:8 b4:8 | b4:8 d5:8 | a4:8 f#4:8 | c#5:8 e5:8 | b4:8 c#5:8 | d5:12 r:4";
 // a low answering line under the bridge
 constexpr std::string_view kBridgeHarmony =
     "b4:8 g4:8 | a4:8 c#5:8 | a4:8 f#4:8 | d5:8 f#4:8 | b4:8 g4:8 | e4:8 a4:8 | b4:8 g4:8 | c#5:8 e5:8";
@@ -63,7 +66,10 @@ Samples forestMusic() {
             .bass = "1-------3-----3-", .kick = "X.......X.......", .snare = "........X.......",
             .hat = "..x...x...x...x.", .fillSnare = "....X...X.X.XXXX"};
 
-  for (const Section* section : {&a, &a2, &b, &aEcho, &c, &b, &a2}) play(composer, band, *section);
+  Section last = a2;
+  last.harmony = kHarmonyA2;
+
+  for (const Section* section : {&a, &a2, &b, &aEcho, &c, &b, &last}) play(composer, band, *section);
   return renderScore(composer.finish(true));
 }
 

@@ -30,6 +30,7 @@ Samples mountainMusic() {
   sound.bass = triangleVoice({0.02, 0.3, 0.7, 0.2}, 0.7);
   sound.leadEcho = 0.6;
   sound.arpLegato = 0.9;
+  sound.arpEcho = 0.5;
   const Band band = formBand(composer, sound);
 
   Section intro{.bars = 4, .chords = "Fmaj7 C Dm7 Bbmaj7", .arp = "1.2.3.4.5.4.3.2.", .bass = "1---------------",

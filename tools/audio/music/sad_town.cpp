@@ -32,6 +32,7 @@ Samples sadTownMusic() {
   sound.bass = triangleVoice({0.02, 0.4, 0.6, 0.3}, 0.65);
   sound.leadEcho = 0.5;
   sound.arpLegato = 0.9;
+  sound.arpEcho = 0.4;
   const Band band = formBand(composer, sound);
 
   Section a{.bars = 8, .chords = kChordsA, .melody = kTuneA, .arp = "1...2...3...2...", .bass = "1-------3-------",
