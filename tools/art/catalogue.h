@@ -37,5 +37,6 @@ std::vector<Picture> paintBonusStage();
 std::vector<Picture> paintInterface();
 std::vector<Picture> paintBackdrops();
 std::vector<Picture> paintWeather();
+std::vector<Picture> paintMapScreen();
 
 }  // namespace art
