@@ -37,7 +37,7 @@ const std::vector<Group>& groups() {
         {"hero", paintHero},           {"enemies", paintEnemies},     {"items", paintItems},
         {"specials", paintSpecials},   {"bonusstage", paintBonusStage}, {"interface", paintInterface},
         {"backdrops", paintBackdrops},   {"weather", paintWeather},
-        {"map", paintMapScreen},
+        {"map", paintMapScreen},         {"screens", paintStoryScreens},
     };
     return all;
 }

@@ -38,5 +38,6 @@ std::vector<Picture> paintInterface();
 std::vector<Picture> paintBackdrops();
 std::vector<Picture> paintWeather();
 std::vector<Picture> paintMapScreen();
+std::vector<Picture> paintStoryScreens();
 
 }  // namespace art
