@@ -136,15 +136,19 @@ void Animation::advance(float dt) {
 
 // ---- Animator ----
 
-namespace {
-
-bool isUnder(const Node& node, const Node& root) {
-    for (const Node* n = &node; n; n = n->parent())
-        if (n == &root) return true;
+// Whether `root` is above the animation. The answer is kept until any node changes parent,
+// so a pass over an unchanged tree touches only the animations and their targets.
+bool Animator::isUnder(Animation& animation, const Node& root) {
+    const std::uint64_t version = Node::structureVersion();
+    if (animation.checkedRoot_ == &root && animation.checkedVersion_ == version) return true;
+    for (const Node* n = &animation; n; n = n->parent()) {
+        if (n != &root) continue;
+        animation.checkedRoot_ = &root;
+        animation.checkedVersion_ = version;
+        return true;
+    }
     return false;
 }
-
-}  // namespace
 
 void Animator::advance(Node& root, std::int64_t nowMs) {
     if (!started_) reset(nowMs);

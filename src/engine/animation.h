@@ -46,12 +46,15 @@ protected:
 
 private:
     friend struct RunningAnimations;
+    friend class Animator;
     bool running_ = false;
     float time_ = 0;
     float delayLeft_ = 0;
     bool reversing_ = false;
     bool finishingAtOnce_ = false;  // inside the finish of a zero-length run (guards restart loops)
     size_t runningSlot_ = static_cast<size_t>(-1);  // place in the list of running animations
+    const Node* checkedRoot_ = nullptr;  // last root the Animator found above us...
+    std::uint64_t checkedVersion_ = 0;   // ...at this Node::structureVersion()
     float runLength() const;        // one run: forward, plus backward when auto-reversing
     void beginRun();                // the delay is over: capture start values, show the first frame
     bool showTime(float runTime);   // apply the value at that time; false when a callback destroyed us
@@ -112,6 +115,7 @@ public:
     void advance(Node& root, std::int64_t nowMs);
     void reset(std::int64_t nowMs) { lastMs_ = nowMs; started_ = true; }
 private:
+    static bool isUnder(Animation& animation, const Node& root);
     std::int64_t lastMs_ = 0;
     bool started_ = false;
 };

@@ -32,7 +32,14 @@ Rotation rotationOf(float degrees) {
     return {static_cast<float>(std::cos(radians)), static_cast<float>(std::sin(radians))};
 }
 
+std::uint64_t& structureCounter() {
+    static std::uint64_t counter = 0;
+    return counter;
+}
+
 }  // namespace
+
+std::uint64_t Node::structureVersion() { return structureCounter(); }
 
 Node::Node() : serial_(nextSerial()) { liveNodes().insert(this); }
 
@@ -56,6 +63,7 @@ Node* Node::insertChild(size_t index, std::unique_ptr<Node> child) {
     if (!child) return nullptr;
     Node* raw = child.get();
     raw->parent_ = this;
+    ++structureCounter();
     children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(std::min(index, children_.size())),
                      std::move(child));
     return raw;
@@ -69,6 +77,7 @@ std::unique_ptr<Node> Node::detach() {
     std::unique_ptr<Node> self = std::move(*it);
     siblings.erase(it);
     parent_ = nullptr;
+    ++structureCounter();
     return self;
 }
 
@@ -91,6 +100,7 @@ void Node::deleteChildren() {
     std::vector<std::unique_ptr<Node>> doomed = std::move(children_);
     children_.clear();
     for (auto& c : doomed) c->parent_ = nullptr;
+    ++structureCounter();
     doomed.clear();
 }
 
@@ -102,16 +112,19 @@ int Node::indexInParent() const {
     return -1;
 }
 
+// Z-order changes move the child within the list; its ancestry, and so the structure version, stays.
 void Node::bringToFront() {
     if (!parent_) return;
-    Node* p = parent_;
-    p->addChild(detach());
+    auto& siblings = parent_->children_;
+    auto it = std::find_if(siblings.begin(), siblings.end(), [this](auto& c) { return c.get() == this; });
+    if (it != siblings.end()) std::rotate(it, it + 1, siblings.end());
 }
 
 void Node::sendToBack() {
     if (!parent_) return;
-    Node* p = parent_;
-    p->insertChild(0, detach());
+    auto& siblings = parent_->children_;
+    auto it = std::find_if(siblings.begin(), siblings.end(), [this](auto& c) { return c.get() == this; });
+    if (it != siblings.end()) std::rotate(siblings.begin(), it, it + 1);
 }
 
 Node* Node::findChild(std::string_view childName) const {
@@ -171,31 +184,33 @@ PointF Node::absoluteToLocal(PointF p) const {
 
 namespace {
 
-// The float fields reachable by name; one table serves reading and writing.
+// The float fields reachable by name; one table serves reading and writing. Animations look a
+// name up on every frame, so the table is flat and the length is compared before the letters.
+struct FloatFieldName {
+    std::string_view name;
+    float& (*field)(Node&);
+};
+
+constexpr FloatFieldName kFloatFields[] = {
+    {"Position.X", [](Node& n) -> float& { return n.position.x; }},
+    {"Position.Y", [](Node& n) -> float& { return n.position.y; }},
+    {"Opacity", [](Node& n) -> float& { return n.opacity; }},
+    {"RotationAngle", [](Node& n) -> float& { return n.rotationAngle; }},
+    {"Width", [](Node& n) -> float& { return n.width; }},
+    {"Height", [](Node& n) -> float& { return n.height; }},
+    {"Scale.X", [](Node& n) -> float& { return n.scale.x; }},
+    {"Scale.Y", [](Node& n) -> float& { return n.scale.y; }},
+    {"RotationCenter.X", [](Node& n) -> float& { return n.rotationCenter.x; }},
+    {"RotationCenter.Y", [](Node& n) -> float& { return n.rotationCenter.y; }},
+    {"Margins.Left", [](Node& n) -> float& { return n.margins.left; }},
+    {"Margins.Top", [](Node& n) -> float& { return n.margins.top; }},
+    {"Margins.Right", [](Node& n) -> float& { return n.margins.right; }},
+    {"Margins.Bottom", [](Node& n) -> float& { return n.margins.bottom; }},
+};
+
 float* floatField(Node& n, std::string_view prop) {
-    struct Entry { std::string_view name; float Node::*field; };
-    static const Entry plain[] = {
-        {"Width", &Node::width}, {"Height", &Node::height}, {"Opacity", &Node::opacity},
-        {"RotationAngle", &Node::rotationAngle},
-    };
-    for (const auto& e : plain)
-        if (sameIgnoringCase(prop, e.name)) return &(n.*e.field);
-    struct PointEntry { std::string_view name; PointF Node::*point; float PointF::*axis; };
-    static const PointEntry points[] = {
-        {"Position.X", &Node::position, &PointF::x}, {"Position.Y", &Node::position, &PointF::y},
-        {"Scale.X", &Node::scale, &PointF::x}, {"Scale.Y", &Node::scale, &PointF::y},
-        {"RotationCenter.X", &Node::rotationCenter, &PointF::x},
-        {"RotationCenter.Y", &Node::rotationCenter, &PointF::y},
-    };
-    for (const auto& e : points)
-        if (sameIgnoringCase(prop, e.name)) return &(n.*e.point.*e.axis);
-    struct MarginEntry { std::string_view name; float Margins::*edge; };
-    static const MarginEntry margins[] = {
-        {"Margins.Left", &Margins::left}, {"Margins.Top", &Margins::top},
-        {"Margins.Right", &Margins::right}, {"Margins.Bottom", &Margins::bottom},
-    };
-    for (const auto& e : margins)
-        if (sameIgnoringCase(prop, e.name)) return &(n.margins.*e.edge);
+    for (const auto& entry : kFloatFields)
+        if (entry.name.size() == prop.size() && sameIgnoringCase(prop, entry.name)) return &entry.field(n);
     return nullptr;
 }
 

@@ -113,6 +113,8 @@ public:
 
     // Liveness: true while `node` points at a constructed, not yet destroyed Node.
     static bool isAlive(const Node* node);
+    // Bumped whenever any node gains or loses a parent: lets passes skip re-checking ancestry.
+    static std::uint64_t structureVersion();
     std::uint64_t serial() const { return serial_; }  // unique for the process's lifetime
 
 private:
