@@ -36,6 +36,7 @@ TfMain::TfMain(eng::Engine& engine) : engine(engine) {
     creerSceneNiveau();
     frmStore = root.add<TfStore>();   // the shop opens over the paused game zone
     construireCouches(root);
+    creerInterfaceJeu();   // gameplay: head-up display, pause, game over, timers and keys
 
     frmGameIntro->aniLibelle->onFinish = [this](eng::Animation&) { frmGameIntroaniLibelleFinish(); };
     tFPS.onTimer = [this] { tFPSTimer(); };

@@ -63,6 +63,9 @@ public:
     void calculerDemiZoneJeu();
     void libererListes();
     void tFPSTimer();
+    // An on-screen keyboard of `hauteurClavier` pixels: the menu shrinks above it so the name box stays visible.
+    void FormVirtualKeyboardShown(float hauteurClavier);
+    void FormVirtualKeyboardHidden();
     void frmGameIntroaniLibelleFinish();
     void frmGameHowToPlaybtnPlayClick();
     void frmGameHistorybtnPlayClick();

@@ -2,6 +2,7 @@
 // by SCALE; the camera works from half the visible area; repaints are counted for the FPS display.
 #include "app/TfMain.h"
 #include "level/TScrolling.h"
+#include "screens/TGameMenu.h"
 
 void TfMain::ajusterZoneJeu() {
     const eng::Layout& fenetre = engine.root();
@@ -57,4 +58,13 @@ void TfMain::FormPaint() {
 void TfMain::tFPSTimer() {
     lblFPS->text = "FPS: " + std::to_string(FPaintCount);
     FPaintCount = 0;
+}
+
+void TfMain::FormVirtualKeyboardShown(float hauteurClavier) {
+    frmGameMenu->align = eng::Align::Top;
+    frmGameMenu->height = engine.root().height - hauteurClavier;
+}
+
+void TfMain::FormVirtualKeyboardHidden() {
+    frmGameMenu->align = eng::Align::Contents;
 }

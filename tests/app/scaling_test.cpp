@@ -1,6 +1,7 @@
 // The scaling model: half the visible game zone in level units before and after the zoom is applied,
 // the zoom of each display mode, parallax strips covering a resized zone, and the repaint counter.
 #include "app_fixture.h"
+#include "screens/TGameMenu.h"
 
 namespace {
 
@@ -82,6 +83,19 @@ TEST_F(ScalingTest, FrameRateCountsRepaintsOfTheVisibleGameZone) {
     avancer(1008);
     EXPECT_EQ(f.lblFPS->text, "FPS: 58");
     EXPECT_EQ(f.FPaintCount, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ScalingTest, AnOnScreenKeyboardShrinksTheMenuAboveIt) {
+    demarrer();
+    fenetre->FormVirtualKeyboardShown(200);
+    EXPECT_EQ(fenetre->frmGameMenu->align, eng::Align::Top);
+    EXPECT_FLOAT_EQ(fenetre->frmGameMenu->height, 376);
+    fenetre->FormVirtualKeyboardHidden();
+    EXPECT_EQ(fenetre->frmGameMenu->align, eng::Align::Contents);
 }
 
 }  // namespace
