@@ -321,6 +321,22 @@ TEST_F(AnimationTest, CallbacksDuringThePassThatDeleteOrMoveOthers) {
     EXPECT_FLOAT_EQ(x(), 50);
 }
 
+TEST_F(AnimationTest, AnimationMovedOutOfTheTreeBetweenPassesIsNoLongerStepped) {
+    eng::Layout elsewhere;
+    eng::Animator animator;
+    animator.reset(0);
+    ani->start();
+    animator.advance(root, 250);  // the pass has seen the animation under the root
+    EXPECT_FLOAT_EQ(x(), 25);
+    box->setParent(&elsewhere);
+    animator.advance(root, 500);
+    EXPECT_FLOAT_EQ(x(), 25);
+    box->setParent(&root);
+    box->bringToFront();
+    animator.advance(root, 750);
+    EXPECT_FLOAT_EQ(x(), 50);
+}
+
 TEST_F(AnimationTest, AnimationStartedDuringThePassWaitsForTheNextOne) {
     auto* late = box->add<FloatAnimation>();
     late->propertyName = "Position.Y";

@@ -4,6 +4,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 #include "engine/clock.h"
 #include "engine/timer.h"
@@ -64,26 +65,25 @@ TEST_F(TimerTest, CatchUpIsBoundedAndRejoinsTheGrid) {
     EXPECT_EQ(scheduler.fireDue(5), 1);
 }
 
-TEST_F(TimerTest, TimerDisabledByAnEarlierCallbackDoesNotFire) {
-    auto a = makeTimer("a", 10);
-    auto b = makeTimer("b", 10);
-    a->onTimer = [&] { log.push_back("a"); b->setEnabled(false); };
-    a->setEnabled(true);
-    b->setEnabled(true);
-    clock.set(10);
-    EXPECT_EQ(scheduler.fireDue(), 1);
-    EXPECT_EQ(log, (std::vector<std::string>{"a"}));
-}
-
-TEST_F(TimerTest, TimerDestroyedByAnEarlierCallbackDoesNotFire) {
-    auto a = makeTimer("a", 10);
-    auto b = makeTimer("b", 10);
-    a->onTimer = [&] { log.push_back("a"); b.reset(); };
-    a->setEnabled(true);
-    b->setEnabled(true);
-    clock.set(10);
-    EXPECT_EQ(scheduler.fireDue(), 1);
-    EXPECT_EQ(log, (std::vector<std::string>{"a"}));
+TEST_F(TimerTest, TimerSwitchedOffOrDestroyedByAnEarlierCallbackDoesNotFire) {
+    using Silence = void (*)(std::unique_ptr<eng::Timer>&);
+    const std::pair<const char*, Silence> cases[] = {
+        {"disabled", [](std::unique_ptr<eng::Timer>& t) { t->setEnabled(false); }},
+        {"destroyed", [](std::unique_ptr<eng::Timer>& t) { t.reset(); }},
+    };
+    for (const auto& [what, silence] : cases) {
+        SCOPED_TRACE(what);
+        log.clear();
+        clock.set(0);
+        auto a = makeTimer("a", 10);
+        auto b = makeTimer("b", 10);
+        a->onTimer = [&, silence = silence] { log.push_back("a"); silence(b); };
+        a->setEnabled(true);
+        b->setEnabled(true);
+        clock.set(10);
+        EXPECT_EQ(scheduler.fireDue(), 1);
+        EXPECT_EQ(log, (std::vector<std::string>{"a"}));
+    }
 }
 
 TEST_F(TimerTest, TimerDestroyingItselfInItsCallback) {
