@@ -39,27 +39,27 @@ bool kindFromWord(const std::string& word, ElementKind& kind) {
     return true;
 }
 
-const std::vector<FieldSpec>& fieldsOf(ElementKind kind) {
+const std::vector<FieldRule>& fieldsOf(ElementKind kind) {
     using T = FieldType;
-    static const std::vector<FieldSpec> platform = {
+    static const std::vector<FieldRule> platform = {
         {"width", T::integer, nullptr}, {"height", T::integer, "20"}, {"image", T::text, ""},
         {"animation", T::text, "none"}, {"style", T::integer, "0"}};
-    static const std::vector<FieldSpec> strip = {
+    static const std::vector<FieldRule> strip = {
         {"width", T::integer, nullptr}, {"vertical", T::boolean, "no"}, {"bloquer", T::boolean, "yes"},
         {"devant", T::boolean, "no"}};
-    static const std::vector<FieldSpec> decor = {
+    static const std::vector<FieldRule> decor = {
         {"image", T::text, nullptr},    {"count", T::integer, "1"},   {"rowcount", T::integer, "1"},
         {"duration", T::number, "1"},   {"opacity", T::number, "1"},  {"devant", T::boolean, "no"},
         {"bloquer", T::boolean, "no"}};
-    static const std::vector<FieldSpec> bonus = {
+    static const std::vector<FieldRule> bonus = {
         {"image", T::text, nullptr},    {"count", T::integer, "1"},   {"duration", T::number, "1"},
         {"point", T::integer, "1"},     {"typeBonus", T::integer, nullptr}};
-    static const std::vector<FieldSpec> enemy = {
+    static const std::vector<FieldRule> enemy = {
         {"image1", T::text, nullptr},   {"image2", T::text, ""},      {"count", T::integer, "1"},
         {"duration", T::number, "1"},   {"deplacement", T::text, "none"}, {"hitBox", T::text, nullptr},
         {"pv", T::integer, nullptr},    {"tir", T::integer, "0"},     {"bloquer", T::boolean, "no"},
         {"path", T::text, ""},          {"durationPath", T::number, "0"}, {"opacity", T::number, "1"}};
-    static const std::vector<FieldSpec> special = {
+    static const std::vector<FieldRule> special = {
         {"image", T::text, nullptr},    {"count", T::integer, "1"},   {"rowcount", T::integer, "1"},
         {"duration", T::number, "1"},   {"opacity", T::number, "1"},  {"deplacement", T::text, "none"},
         {"finNiveau", T::boolean, "no"}, {"musique", T::boolean, "no"}, {"niveauSuivant", T::text, "none"},

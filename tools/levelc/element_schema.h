@@ -9,13 +9,13 @@ namespace levelc {
 
 enum class FieldType { text, integer, number, boolean };
 
-struct FieldSpec {
+struct FieldRule {
     const char* key;
     FieldType type;
     const char* defaultValue;  // nullptr: the key is required
 };
 
-const std::vector<FieldSpec>& fieldsOf(ElementKind kind);
+const std::vector<FieldRule>& fieldsOf(ElementKind kind);
 // The code a word stands for in `key` ("style" "falling" -> "3"), or the text unchanged.
 std::string codeForWord(ElementKind kind, const std::string& key, const std::string& text);
 bool kindFromWord(const std::string& word, ElementKind& kind);

@@ -198,6 +198,14 @@ Canvas plant(int which) {
     return t;
 }
 
+Canvas deepEarthTile(bool withStone) {
+    Canvas t(T, T);
+    for (int y = 0; y < T; ++y)
+        for (int x = 0; x < T; ++x) t.set(x, y, art::darken(dirtAt((x + 13) % T, (y + 7) % T), 0.2f));
+    if (withStone) art::paintPart(t, art::ellipseMask(T, T, {15, 17}, 6, 4), art::forest::stone, {1, 2, true});
+    return t;
+}
+
 Canvas caveTile() {
     Canvas t(T, T);
     for (int y = 0; y < T; ++y)
@@ -217,6 +225,8 @@ Canvas paintForestTileset() {
     paintStrips(sheet, StripLook{art::forest::stone, art::forest::stone, 3, 13, true}, tiles::crumbleSingle);
     for (int i = 0; i < tiles::decorationCount; ++i) place(sheet, tiles::firstDecoration + i, plant(i));
     place(sheet, tiles::cave, caveTile());
+    place(sheet, tiles::deepEarth, deepEarthTile(false));
+    place(sheet, tiles::deepStone, deepEarthTile(true));
     return sheet;
 }
 

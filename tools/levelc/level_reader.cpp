@@ -22,8 +22,8 @@ void refuseUnknownKeys(const Section& section, const std::set<std::string>& know
             throw CompileError(entry.keyPos, "unknown key \"" + entry.key + "\" in [" + section.kind + "]");
 }
 
-Json convertField(const FieldSpec& spec, const std::string& text, const SourcePos& pos) {
-    switch (spec.type) {
+Json convertField(const FieldRule& rule, const std::string& text, const SourcePos& pos) {
+    switch (rule.type) {
     case FieldType::text: return text;
     case FieldType::integer: return parseInt(text, pos);
     case FieldType::number: return parseNumber(text, pos);
@@ -36,16 +36,16 @@ ElementDef readElement(ElementKind kind, const Section& section) {
     ElementDef def{kind, section.id, section.pos, Json::object(), {}};
     if (section.id.empty()) throw CompileError(section.pos, std::string("[") + kindWord(kind) + "] needs a name: [" + kindWord(kind) + " name]");
     std::set<std::string> known;
-    for (const auto& spec : fieldsOf(kind)) known.insert(spec.key);
+    for (const auto& rule : fieldsOf(kind)) known.insert(rule.key);
     refuseUnknownKeys(section, known);
-    for (const auto& spec : fieldsOf(kind)) {
-        const KeyValue* entry = findEntry(section, spec.key);
-        if (!entry && !spec.defaultValue)
-            throw CompileError(section.pos, std::string("[") + kindWord(kind) + " " + section.id + "] needs \"" + spec.key + "\"");
+    for (const auto& rule : fieldsOf(kind)) {
+        const KeyValue* entry = findEntry(section, rule.key);
+        if (!entry && !rule.defaultValue)
+            throw CompileError(section.pos, std::string("[") + kindWord(kind) + " " + section.id + "] needs \"" + rule.key + "\"");
         const SourcePos pos = entry ? entry->valuePos : section.pos;
-        const std::string text = codeForWord(kind, spec.key, entry ? entry->value : spec.defaultValue);
-        def.fields[spec.key] = convertField(spec, text, pos);
-        if (entry) def.fieldPos[spec.key] = pos;
+        const std::string text = codeForWord(kind, rule.key, entry ? entry->value : rule.defaultValue);
+        def.fields[rule.key] = convertField(rule, text, pos);
+        if (entry) def.fieldPos[rule.key] = pos;
     }
     return def;
 }

@@ -15,9 +15,16 @@ void drawTile(art::Canvas& target, const art::Canvas& tileset, int tile, int til
         for (int dx = 0; dx < tileSize; ++dx) target.blend(x + dx, y + dy, tileset.at(sx + dx, sy + dy));
 }
 
-// Which sides of a ground cell face open air; the cells of `room`, when given, count as ground.
-int openSides(const Rows& rows, int r, int c, const HiddenRoom* room = nullptr) {
-    auto solid = [&](int y, int x) { return looksSolid(cellAt(rows, y, x)) || (room && room->contains(y, x)); };
+bool inRoom(const std::vector<HiddenRoom>& rooms, int r, int c) {
+    for (const auto& room : rooms)
+        if (room.contains(r, c)) return true;
+    return false;
+}
+
+// Which sides of a ground cell face open air; the cells of hidden rooms count as ground, so that nothing
+// around a room gives it away.
+int openSides(const Rows& rows, int r, int c, const std::vector<HiddenRoom>& rooms) {
+    auto solid = [&](int y, int x) { return looksSolid(cellAt(rows, y, x)) || inRoom(rooms, y, x); };
     int open = 0;
     if (!solid(r - 1, c)) open |= tiles::openTop;
     if (!solid(r, c + 1) && c + 1 < int(rows[r].size())) open |= tiles::openRight;
@@ -34,6 +41,7 @@ int stripTile(const Rows& rows, int r, int c, int single) {
     return single + 2;
 }
 
+
 std::uint32_t cellHash(int r, int c, int seed) {
     std::uint32_t h = std::uint32_t(r) * 73856093u ^ std::uint32_t(c) * 19349663u ^ std::uint32_t(seed) * 83492791u;
     h ^= h >> 13;
@@ -41,9 +49,19 @@ std::uint32_t cellHash(int r, int c, int seed) {
     return h ^ (h >> 15);
 }
 
-int terrainTile(const Rows& rows, int r, int c) {
+bool deepInEarth(const Rows& rows, int r, int c) {
+    for (int up = 1; up <= tiles::deepBelow; ++up)
+        if (!looksSolid(cellAt(rows, r - up, c))) return false;
+    return true;
+}
+
+int terrainTile(const Rows& rows, const std::vector<HiddenRoom>& rooms, int r, int c) {
     switch (cellAt(rows, r, c)) {
-    case Cell::ground: return tiles::ground(openSides(rows, r, c));
+    case Cell::ground: {
+        const int open = openSides(rows, r, c, rooms);
+        if (open != 0 || !deepInEarth(rows, r, c)) return tiles::ground(open);
+        return cellHash(r, c, 7) % 9 == 0 ? tiles::deepStone : tiles::deepEarth;
+    }
     case Cell::slopeUp: return tiles::slopeUp;
     case Cell::slopeDown: return tiles::slopeDown;
     case Cell::ledge: return stripTile(rows, r, c, tiles::ledgeSingle);
@@ -64,7 +82,7 @@ art::Canvas composePlane(const Rows& rows, const std::vector<HiddenRoom>& rooms,
         for (const auto& [r, c] : room.cells) drawTile(picture, tileset, tiles::cave, tileSize, c * tileSize, r * tileSize);
     for (int r = 0; r < height; ++r)
         for (int c = 0; c < width; ++c) {
-            if (const int tile = terrainTile(rows, r, c); tile && tile != tiles::cave)
+            if (const int tile = terrainTile(rows, rooms, r, c); tile && tile != tiles::cave)
                 drawTile(picture, tileset, tile, tileSize, c * tileSize, r * tileSize);
             // A plant on about one grass tile in three, never where an element stands.
             const bool grassBelow = cellAt(rows, r + 1, c) == Cell::ground && rows[r][c] == '.';
@@ -79,7 +97,7 @@ art::Canvas composePlane(const Rows& rows, const std::vector<HiddenRoom>& rooms,
 art::Canvas composeMask(const Rows& rows, const HiddenRoom& room, const art::Canvas& tileset, int tileSize) {
     art::Canvas mask((room.right - room.left + 1) * tileSize, (room.bottom - room.top + 1) * tileSize);
     for (const auto& [r, c] : room.cells)
-        drawTile(mask, tileset, tiles::ground(openSides(rows, r, c, &room)), tileSize, (c - room.left) * tileSize,
+        drawTile(mask, tileset, tiles::ground(openSides(rows, r, c, {room})), tileSize, (c - room.left) * tileSize,
                  (r - room.top) * tileSize);
     return mask;
 }

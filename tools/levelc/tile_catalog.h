@@ -25,6 +25,9 @@ constexpr int firstDecoration = tuft, decorationCount = 6;
 
 // Soil seen behind a foreground mask: the inside of a hidden room.
 constexpr int cave = 33;
+// Earth deep below the grass: a shade darker, with larger stones, so tall cliffs do not look flat.
+constexpr int deepEarth = 34, deepStone = 35;  // plain, and with a buried stone here and there
+constexpr int deepBelow = 3;  // rows of earth above a cell before it counts as deep
 
 // The tile list ("20:21:22") of a named strip `width` tiles long, or "" when the name is not a strip.
 std::string stripTiles(const std::string& name, int width);
