@@ -177,9 +177,10 @@ std::vector<Rig> hitRigs() {
         r.ankleFront = {53.0f, ground - 2.5f * k};
         r.ankleBack = {45.0f, ground};
         r.footFront = -20 * k;
-        r.handFront = {5.0f, -5.0f * k};
-        r.handBack = {-6.0f, -4.0f * k};
-        r.elbowFront = -1;
+        // The body recoils backwards and the arms fly forwards, clear of the face.
+        r.handFront = {7.5f, 2.0f - 3.0f * k};
+        r.handBack = {5.5f, -1.0f - 3.0f * k};
+        r.elbowFront = 1;
         r.eyes = Eyes::hurt;
         r.mouth = Mouth::open;
         rigs.push_back(r);
