@@ -1,11 +1,13 @@
 // The program's entry: read the command line, answer --help and --version without a display,
 // then build and run the game.
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 #include "app/command_line.h"
 #include "app/game_runner.h"
 #include "engine/errors.h"
+#include "game/run_tools.h"
 
 int main(int argc, char** argv) {
     const std::string program = argc > 0 ? argv[0] : "zorlin";
@@ -13,6 +15,13 @@ int main(int argc, char** argv) {
     if (const auto code = answerWithoutRunning(parsed, program, std::cout, std::cerr)) return *code;
     try {
         GameRunner runner(parsed.options);
+        std::unique_ptr<OutilsPartie> outils;   // --replay, --record, --dump-state
+        try {
+            outils = std::make_unique<OutilsPartie>(runner);
+        } catch (const ReplayError& error) {
+            std::cerr << program << ": " << error.what() << "\n";
+            return 2;
+        }
         return runner.run();
     } catch (const std::exception& error) {
         eng::reportError(error.what());

@@ -39,26 +39,28 @@ void dockToEdge(Node& c, RectF& area) {
 }
 
 // Places `c` inside `area` (already reduced by the docked children) without changing the area.
+// A scaled child fills or centres its scaled size: the zoomed game zone keeps its size in level units.
 void placeInArea(Node& c, const RectF& area) {
     const Margins& m = c.margins;
     const RectF inner{area.left + m.left, area.top + m.top, area.right - m.right, area.bottom - m.bottom};
+    const float sx = c.scale.x != 0 ? c.scale.x : 1, sy = c.scale.y != 0 ? c.scale.y : 1;
     switch (c.align) {
     case Align::Client:
     case Align::Contents:
         c.position = {inner.left, inner.top};
-        c.width = inner.width();
-        c.height = inner.height();
+        c.width = inner.width() / sx;
+        c.height = inner.height() / sy;
         break;
     case Align::Center:
-        c.position = {centred(inner.left, inner.width(), c.width), centred(inner.top, inner.height(), c.height)};
+        c.position = {centred(inner.left, inner.width(), c.width * sx), centred(inner.top, inner.height(), c.height * sy)};
         break;
     case Align::VertCenter:  // full width, centred vertically
-        c.position = {inner.left, centred(inner.top, inner.height(), c.height)};
-        c.width = inner.width();
+        c.position = {inner.left, centred(inner.top, inner.height(), c.height * sy)};
+        c.width = inner.width() / sx;
         break;
     case Align::HorzCenter:  // full height, centred horizontally
-        c.position = {centred(inner.left, inner.width(), c.width), inner.top};
-        c.height = inner.height();
+        c.position = {centred(inner.left, inner.width(), c.width * sx), inner.top};
+        c.height = inner.height() / sy;
         break;
     default:
         break;

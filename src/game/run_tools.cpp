@@ -3,6 +3,7 @@
 #include "game/run_tools.h"
 #include <iostream>
 #include "app/game_runner.h"
+#include "game/give.h"
 #include "game/state_dump.h"
 
 namespace {
@@ -41,6 +42,13 @@ OutilsPartie::OutilsPartie(GameRunner& runner) : runner_(runner) {
     const CommandLine& options = runner.options();
     if (!options.replayFile.empty()) lecteur_.emplace(lireReplayFichier(options.replayFile));
     if (!options.recordFile.empty()) enregistreur_ = std::make_unique<ReplayRecorder>(options.recordFile);
+    for (const auto& [cle, valeur] : options.give) {
+        try {
+            verifierDon(cle, valeur);
+        } catch (const std::invalid_argument& erreur) {
+            throw ReplayError(erreur.what());
+        }
+    }
     runner.beforeTick = [this](int pas) { avantTick(pas); };
     runner.afterRun = [this] {
         const std::string& chemin = runner_.options().dumpStateFile;
@@ -63,6 +71,7 @@ void OutilsPartie::avantTick(int pas) {
     if (!fenetre.tGameloop.onTimer.target<PremierTick>()) {
         fenetre.tGameloop.onTimer = PremierTick{fenetre.tGameloop.onTimer, [this] {
             if (!debutNiveauMs_) debutNiveauMs_ = runner_.engine().clock().nowMs();
+            donner();
         }};
     }
     if (enregistreur_ && !engine.onKey.target<EcouteClavier>())
@@ -78,9 +87,17 @@ void OutilsPartie::avantTick(int pas) {
         }};
     }
     if (pas < 0) return;
+    if (pas == 0) donner();   // headless: before the first events are dispatched
     // The level's first frame runs in the first step that finds the game loop enabled.
     if (!pasPremierTick_ && fenetre.tGameloop.enabled()) pasPremierTick_ = pas;
     if (pasPremierTick_) rejouer(pas - *pasPremierTick_);
+}
+
+// The --give values, once, after the level start has set its own values.
+void OutilsPartie::donner() {
+    if (donne_) return;
+    donne_ = true;
+    for (const auto& [cle, valeur] : runner_.options().give) appliquerDon(runner_.fenetre(), cle, valeur);
 }
 
 void OutilsPartie::rejouer(std::int64_t tick) {

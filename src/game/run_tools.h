@@ -1,5 +1,5 @@
 // The tools that ride on a run of the game: --replay plays recorded input back tick by tick,
-// --record writes the input of the run, --dump-state writes the state at the end (headless).
+// --record writes the input of the run, --dump-state writes the state at the end (headless), --give sets values.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -21,6 +21,7 @@ public:
 private:
     void avantTick(int pas);
     void rejouer(std::int64_t tick);
+    void donner();
     void enregistrerTouche(bool bas, const std::string& nomTouche);
 
     GameRunner& runner_;
@@ -28,4 +29,5 @@ private:
     std::unique_ptr<ReplayRecorder> enregistreur_;
     std::optional<int> pasPremierTick_;          // headless: the runner step of the level's first frame
     std::optional<std::int64_t> debutNiveauMs_;  // clock time of the level's first frame
+    bool donne_ = false;
 };

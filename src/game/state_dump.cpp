@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 #include "app/TfMain.h"
+#include "level/level_listing.h"
 
 namespace {
 
@@ -67,6 +68,10 @@ void camera(const TfMain& f, EtatJson& etat) {
 
 void ecran(const TfMain& f, EtatJson& etat) {
     etat["lblChrono"] = f.lblChrono ? EtatJson(f.lblChrono->text) : EtatJson(nullptr);
+    etat["lblChronoStyle"] = f.lblChrono ? EtatJson{{"color", f.lblChrono->color}, {"bold", f.lblChrono->bold},
+                                                    {"strikeOut", f.lblChrono->strikeOut},
+                                                    {"blinking", f.aniChrono && f.aniChrono->running()}}
+                                         : EtatJson(nullptr);
     etat["lblPlan"] = f.lblPlan ? EtatJson(f.lblPlan->text) : EtatJson(nullptr);
     etat["tempsEcouleMs"] = static_cast<long long>(f.tempsEcoule * 86400000.0 + 0.5);
     etat["layGameOver"] = visibilite(f.layGameOver);
@@ -97,7 +102,7 @@ EtatJson etatPartie(const TfMain& f) {
     camera(f, etat);
     ecran(f, etat);
     for (const auto& section : sectionsAjoutees()) section(f, etat);
-    etat["level"] = listingNiveau() ? listingNiveau()(f) : EtatJson(nullptr);
+    etat["level"] = listingNiveau() ? listingNiveau()(f) : EtatJson::parse(listerNiveau(f).dump());
     return etat;
 }
 
