@@ -10,6 +10,7 @@ void TfMain::quitterNiveauApresErreur() {
     MediaMusique.stop();
     MediaMusiqueBoss.stop();
     initialiserConteneurs();
+    layZoneJeu->visible = false;   // the menu's entry leaves the game zone as it is
     // The progress fields are left as they are: the next save writes them.
     afficherStage(niveau.empty() ? TStage::menu : TStage::map);
 }

@@ -106,7 +106,8 @@ void TfMain::chargerImagesJoueur(const LevelDocument& doc) {
 void TfMain::creerScrolling(const LevelDocument& doc, size_t index) {
     const LevelDocument::Entry entry(doc, doc.array("scrollings")[index], "scrollings[" + std::to_string(index) + "]");
     const std::string image = entry.string("image");
-    auto* layer = layZoneJeu->add<TScrolling>();
+    // Backdrops go under everything else of the game zone, the first one farthest.
+    auto* layer = static_cast<TScrolling*>(layZoneJeu->insertChild(listeScrollings.size(), std::make_unique<TScrolling>()));
     listeScrollings.push_back(layer);   // listed at once so that a failing entry is still cleared
     layer->Rectangle->fill.bitmap = chargerImage(cheminImage(image));
     layer->continueY = entry.boolean("continueY");

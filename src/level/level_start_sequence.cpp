@@ -86,6 +86,7 @@ void TfMain::placerJoueurEtCamera(int initX, int initY) {
     layNiveau2->position.x = layNiveau->position.x;
     layDecorDevant->position.x = layNiveau->position.x;
     oldPosY = joueur->position.y;
+    if (night) suivreNuit();   // the overlay follows the hero from the first frame on
     if (!niveauBonus) {
         placerCameraVerticale();
         calculerDemiZoneJeu();

@@ -15,7 +15,7 @@ nlohmann::json ennemi(const char* deplacement, int pv, const char* path = "", co
     nlohmann::json e = {{"indice", 0}, {"image1", "sheet4.png"}, {"image2", image2}, {"count", 4},
                         {"duration", 0.5}, {"deplacement", deplacement}, {"hitBox", "2:3:16:20"}, {"pv", pv},
                         {"tir", 0}, {"bloquer", pv == 7}, {"path", path}, {"opacity", 0.75}};
-    if (*path && std::string(path) != "baril") e["durationPath"] = 6.0;
+    if (*path) e["durationPath"] = 6.0;   // required whenever a path is given, the barrel's included
     return e;
 }
 
