@@ -47,7 +47,7 @@ float ridge(float x, int w, float base, const std::vector<std::pair<int, float>>
     return y;
 }
 
-Canvas hills() {
+Canvas farHills() {
     const int w = 640, h = 200;
     Canvas c(w, h);
     const Ramp far = {mix(forest::hillFar, forest::skyMiddle, 0.2f), mix(forest::hillFar, forest::skyMiddle, 0.15f),
@@ -167,7 +167,7 @@ Canvas foregroundLeaves() {
 }  // namespace
 
 std::vector<Picture> paintBackdrops() {
-    return {stillPicture("foret_ciel", sky()), stillPicture("foret_collines", hills()),
+    return {stillPicture("foret_ciel", sky()), stillPicture("foret_collines", farHills()),
             stillPicture("foret_arbres", midTrees()), stillPicture("foret_buissons", nearBushes()),
             stillPicture("foret_avant", foregroundLeaves())};
 }

@@ -8,7 +8,7 @@ namespace art {
 
 namespace {
 
-const Ramp iconInk = {rgb(2, 40, 60), rgb(200, 226, 236), rgb(255, 255, 255), rgb(255, 255, 255), rgb(255, 255, 255)};
+const Ramp& iconInk = common::iconInk;
 
 Canvas hudHeart() {
     Canvas c(16, 16);

@@ -32,7 +32,7 @@ Mask blobMask(int w, int h, Vec centre, float rx, float ry, std::uint64_t seed) 
 }
 
 const Ramp grass = forest::leaf;
-const Ramp sand = {rgb(110, 80, 40), rgb(206, 170, 100), rgb(236, 208, 140), rgb(250, 232, 180), rgb(255, 248, 220)};
+const Ramp sand = hills::sand;
 
 void island(Canvas& c, const Ramp& top, std::uint64_t seed) {
     const int w = c.width(), h = c.height();
@@ -97,7 +97,7 @@ Canvas zoneForest() {
 
 Canvas house(int w, int h, Vec base, float size, const Ramp& roof) {
     Canvas c(w, h);
-    const Ramp wall = {rgb(110, 84, 60), rgb(220, 200, 164), rgb(246, 232, 200), rgb(255, 246, 224), rgb(255, 255, 246)};
+    const Ramp& wall = village::wall;
     paintPart(c, rectMask(w, h, base.x - size, base.y - size * 1.2f, size * 2, size * 1.2f), wall, {1, 2});
     paintPart(c, polygonMask(w, h, {{base.x - size * 1.3f, base.y - size * 1.1f}, {base.x, base.y - size * 2.3f},
                                     {base.x + size * 1.3f, base.y - size * 1.1f}}),
@@ -110,7 +110,7 @@ Canvas zoneVillage() {
     return doubled(369, 256, [](Canvas& c) {
         island(c, grass, 31);
         const int w = c.width(), h = c.height();
-        const Ramp terracotta = makeRamp(rgb(206, 96, 60));
+        const Ramp& terracotta = village::roof;
         c.draw(house(w, h, {60, 92}, 16, terracotta), 0, 0);
         c.draw(house(w, h, {110, 100}, 19, terracotta), 0, 0);
         c.draw(house(w, h, {88, 72}, 13, makeRamp(rgb(180, 80, 56))), 0, 0);
@@ -130,10 +130,10 @@ Canvas zoneJungle() {
             paintPart(c, taperMask(w, h, t + Vec{0, 44}, t, 3.5f, 2.5f), forest::bark, {1, 1});
             Mask fronds(w, h);
             for (int k = 0; k < 6; ++k) fronds.add(ellipseMask(w, h, t + fromAngle(k * 60.0f - 90, 11), 12, 3.5f, k * 60.0f - 90));
-            paintPart(c, fronds, makeRamp(rgb(40, 150, 100)), {1, 1});
+            paintPart(c, fronds, jungle::leaf, {1, 1});
         }
         for (const Vec& f : {Vec{30, 98}, Vec{70, 104}, Vec{95, 92}})
-            paintPart(c, circleMask(w, h, f, 3.5f), makeRamp(rgb(250, 140, 40)), {1, 1, true});
+            paintPart(c, circleMask(w, h, f, 3.5f), jungle::flower, {1, 1, true});
     });
 }
 
@@ -141,8 +141,7 @@ Canvas zoneMountains() {
     return doubled(249, 193, [](Canvas& c) {
         island(c, forest::stone, 12);
         const int w = c.width(), h = c.height();
-        const Ramp rock = {rgb(40, 44, 60), rgb(96, 104, 124), rgb(138, 146, 164), rgb(178, 186, 200), rgb(220, 226, 236)};
-        const Ramp snow = {rgb(70, 90, 120), rgb(196, 214, 236), rgb(236, 244, 255), rgb(255, 255, 255), rgb(255, 255, 255)};
+        const Ramp &rock = mountains::granite, &snow = mountains::snow;
         struct Peak {
             float x, top, half;
         };
@@ -163,9 +162,9 @@ Canvas zoneHills() {
     return doubled(193, 168, [](Canvas& c) {
         island(c, sand, 22);
         const int w = c.width(), h = c.height();
-        const Ramp ochre = {rgb(90, 50, 30), rgb(190, 110, 60), rgb(220, 150, 90), rgb(240, 190, 130), rgb(255, 224, 180)};
+        const Ramp& ochre = hills::ochre;
         paintPart(c, roundRectMask(w, h, 14, 40, 34, 32, 3), ochre, {1, 3});
-        paintPart(c, roundRectMask(w, h, 48, 30, 40, 42, 3), makeRamp(rgb(214, 140, 130)), {1, 3});
+        paintPart(c, roundRectMask(w, h, 48, 30, 40, 42, 3), hills::pink, {1, 3});
         for (int x = 20; x < 80; x += 9) line(c, x, 50, x + 2, 60, ochre.dark);
     });
 }
@@ -174,13 +173,13 @@ Canvas zoneCave() {
     return doubled(145, 129, [](Canvas& c) {
         island(c, forest::stone, 32);
         const int w = c.width(), h = c.height();
-        const Ramp slate = {rgb(24, 28, 52), rgb(60, 70, 110), rgb(90, 100, 146), rgb(130, 140, 184), rgb(180, 190, 226)};
+        const Ramp& slate = cave::slate;
         paintPart(c, ellipseMask(w, h, {36, 48}, 30, 24), slate, {2, 3});
         Mask mouth = ellipseMask(w, h, {38, 58}, 11, 12);
         mouth.subtract(rectMask(w, h, 0, 60, w, h));
         fillMask(c, mouth, rgb(14, 10, 24));
         for (const Vec& g : {Vec{18, 40}, Vec{55, 36}, Vec{60, 52}})
-            paintPart(c, polygonMask(w, h, {g + Vec{-2.5f, 4}, g + Vec{0, -5}, g + Vec{2.5f, 4}}), makeRamp(rgb(180, 110, 240)), {1, 1});
+            paintPart(c, polygonMask(w, h, {g + Vec{-2.5f, 4}, g + Vec{0, -5}, g + Vec{2.5f, 4}}), cave::crystal, {1, 1});
         paintPart(c, circleMask(w, h, {28, 62}, 2.2f), common::fire, {0, 1, true});  // the amber lamp
     });
 }
@@ -189,7 +188,7 @@ Canvas zoneCastle() {
     return doubled(161, 144, [](Canvas& c) {
         island(c, forest::stone, 21);
         const int w = c.width(), h = c.height();
-        const Ramp wall = forest::stone, roof = makeRamp(rgb(110, 60, 160));
+        const Ramp &wall = castle::stone, &roof = castle::banner;
         paintPart(c, rectMask(w, h, 20, 40, 42, 34), wall, {1, 2});
         for (float x : {14.0f, 56.0f}) {
             paintPart(c, rectMask(w, h, x, 26, 12, 48), wall, {1, 2});
@@ -218,7 +217,7 @@ Canvas menuButton() {
         const int w = c.width(), h = c.height();
         paintPart(c, circleMask(w, h, {19, 19}, 17), common::teal, {1, 2});
         paintPart(c, polygonMask(w, h, {{9, 19}, {19, 10}, {19, 15}, {29, 15}, {29, 23}, {19, 23}, {19, 28}}),
-                  {rgb(2, 40, 60), rgb(200, 226, 236), rgb(255, 255, 255), rgb(255, 255, 255), rgb(255, 255, 255)}, {1, 1});
+                  common::iconInk, {1, 1});
     });
 }
 

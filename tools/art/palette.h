@@ -68,6 +68,44 @@ constexpr Ramp mushroomCap = makeRamp(rgb(206, 48, 44));
 constexpr Ramp cream = {rgb(96, 70, 54), rgb(214, 190, 160), rgb(246, 230, 200), rgb(255, 246, 226), rgb(255, 255, 255)};
 }  // namespace forest
 
+// The other zones' palettes, for their tilesets, backdrops and enemies.
+namespace village {  // terracotta roofs, cream walls, cobble greys; noon
+constexpr Ramp roof = makeRamp(rgb(206, 96, 60));
+constexpr Ramp wall = {rgb(110, 84, 60), rgb(220, 200, 164), rgb(246, 232, 200), rgb(255, 246, 224), rgb(255, 255, 246)};
+constexpr Ramp cobble = {rgb(50, 50, 58), rgb(120, 118, 122), rgb(160, 158, 158), rgb(196, 194, 190), rgb(226, 224, 220)};
+constexpr Color sky = rgb(120, 190, 246);
+}  // namespace village
+namespace jungle {  // deep greens, teal shade, orange flowers; humid
+constexpr Ramp leaf = {rgb(6, 40, 30), rgb(20, 90, 60), rgb(40, 130, 80), rgb(80, 170, 100), rgb(150, 210, 140)};
+constexpr Ramp shade = makeRamp(rgb(30, 110, 110));
+constexpr Ramp flower = makeRamp(rgb(250, 140, 40));
+constexpr Color haze = rgb(150, 200, 180);
+}  // namespace jungle
+namespace cave {  // slate blue, violet crystals, amber lamps; dark
+constexpr Ramp slate = {rgb(24, 28, 52), rgb(60, 70, 110), rgb(90, 100, 146), rgb(130, 140, 184), rgb(180, 190, 226)};
+constexpr Ramp crystal = makeRamp(rgb(180, 110, 240));
+constexpr Ramp lamp = makeRamp(rgb(250, 180, 60));
+constexpr Color dark = rgb(14, 12, 28);
+}  // namespace cave
+namespace hills {  // ochre, sand, dusty pink; fog
+constexpr Ramp ochre = {rgb(90, 50, 30), rgb(190, 110, 60), rgb(220, 150, 90), rgb(240, 190, 130), rgb(255, 224, 180)};
+constexpr Ramp sand = {rgb(110, 80, 40), rgb(206, 170, 100), rgb(236, 208, 140), rgb(250, 232, 180), rgb(255, 248, 220)};
+constexpr Ramp pink = makeRamp(rgb(214, 140, 130));
+constexpr Color sky = rgb(236, 222, 214);
+}  // namespace hills
+namespace mountains {  // white, ice blue, granite grey; cold
+constexpr Ramp snow = {rgb(70, 90, 120), rgb(196, 214, 236), rgb(236, 244, 255), rgb(255, 255, 255), rgb(255, 255, 255)};
+constexpr Ramp ice = makeRamp(rgb(140, 200, 240));
+constexpr Ramp granite = {rgb(40, 44, 60), rgb(96, 104, 124), rgb(138, 146, 164), rgb(178, 186, 200), rgb(220, 226, 236)};
+constexpr Color sky = rgb(170, 206, 236);
+}  // namespace mountains
+namespace castle {  // night purple, stone grey, torch orange; rain
+constexpr Ramp stone = {rgb(30, 30, 44), rgb(80, 80, 100), rgb(116, 116, 136), rgb(150, 150, 170), rgb(190, 190, 206)};
+constexpr Ramp banner = makeRamp(rgb(110, 60, 160));
+constexpr Ramp torch = makeRamp(rgb(255, 150, 40));
+constexpr Color night = rgb(34, 20, 60);
+}  // namespace castle
+
 // Shared game materials (items, interface).
 namespace common {
 constexpr Ramp diamond = {rgb(16, 42, 110), rgb(40, 110, 220), rgb(90, 180, 255), rgb(170, 226, 255), rgb(255, 255, 255)};
@@ -79,6 +117,7 @@ constexpr Ramp button = makeRamp(rgb(222, 36, 36));
 constexpr Ramp cloud = {rgb(96, 110, 150), rgb(196, 210, 236), rgb(240, 246, 255), rgb(255, 255, 255), rgb(255, 255, 255)};
 constexpr Ramp teal = {rgb(2, 56, 80), rgb(3, 115, 158), rgb(44, 165, 190), rgb(120, 214, 226), rgb(220, 250, 255)};
 constexpr Ramp fire = {rgb(110, 20, 10), rgb(226, 80, 20), rgb(255, 160, 40), rgb(255, 220, 90), rgb(255, 250, 210)};
+constexpr Ramp iconInk = {rgb(2, 40, 60), rgb(200, 226, 236), rgb(255, 255, 255), rgb(255, 255, 255), rgb(255, 255, 255)};
 constexpr Color ink = rgb(24, 18, 40);
 }  // namespace common
 

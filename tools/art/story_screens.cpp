@@ -214,7 +214,7 @@ std::vector<Picture> paintStoryScreens() {
         {Shape::wedge, makeRamp(rgb(54, 54, 64)), makeRamp(rgb(40, 160, 220))},    // village
         {Shape::tower, makeRamp(rgb(226, 214, 180)), makeRamp(rgb(60, 200, 90))},  // jungle
         {Shape::slab, makeRamp(rgb(40, 40, 48)), common::gold},                    // cave
-        {Shape::round, makeRamp(rgb(206, 206, 214)), makeRamp(rgb(200, 60, 160))}, // hills
+        {Shape::round, makeRamp(rgb(206, 206, 214)), makeRamp(rgb(200, 60, 160))},  // hills
         {Shape::flat, makeRamp(rgb(240, 240, 246)), makeRamp(rgb(230, 120, 40))},  // mountains
         {Shape::cube, makeRamp(rgb(88, 60, 150)), common::gold},                   // castle
     };
