@@ -2,13 +2,14 @@
 // Keep it in step with the world plan when a level is added.
 #include "level_names.h"
 #include <algorithm>
-#include <array>
+#include <iterator>
+#include <string>
 #include <cctype>
 
 namespace levelc {
 
 bool isKnownLevel(const std::string& name) {
-    static const std::array<const char*, 36> names = {
+    static const char* const names[] = {
         "map",         "bonusmd",    "bonusms",     "bonusneogeo", "bonusnes",        "bonuspc",
         "bonussnes",   "bonussupergraphx", "chateau1", "foretest", "foretnord",       "foretouest",
         "foretsud",    "grotte",     "grotte2",     "grotte3",     "hills1",          "jungle",
@@ -17,7 +18,7 @@ bool isKnownLevel(const std::string& name) {
         "taverne",     "village",    "villageboss", "grotte4",     "montagneboss",    "castle"};
     std::string lower = name;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return std::find(names.begin(), names.end(), lower) != names.end();
+    return std::find(std::begin(names), std::end(names), lower) != std::end(names);
 }
 
 }  // namespace levelc
