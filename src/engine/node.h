@@ -75,6 +75,9 @@ public:
     bool clipChildren = false;
     // Draw this subtree at its own unscaled size into an offscreen texture, then scale once (game zone).
     bool renderOffscreen = false;
+    // A child of a renderOffscreen layer drawn after the layer's scaled copy, at full window resolution
+    // (head-up display, weather). It and every later sibling are drawn this way, so keep such children last.
+    bool windowResolution = false;
 
     RectF boundsRect() const { return {0, 0, width, height}; }
     // This node's rectangle in its parent's coordinates, ignoring scale and rotation (the game's overlap tests).

@@ -1,6 +1,5 @@
-// Effects in the SDL renderer. An image's effects are computed on its picture and cached per picture
-// version; any other node is drawn to a texture, read back and processed, cached until its subtree changes.
-// Pixelation draws the subtree to a texture, shrinks it to the block count and scales it back up.
+// Effects in the SDL renderer: an image's effects are computed on its picture (cached per picture version),
+// any other node's on its subtree drawn to a texture (cached until the subtree changes); pixelation shrinks.
 #include <bit>
 #include <cmath>
 #include <functional>

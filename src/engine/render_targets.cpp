@@ -64,6 +64,18 @@ std::vector<AlphaColor> SdlRenderer::readTarget(int width, int height) {
 }
 
 void SdlRenderer::drawOffscreen(const Node& node, const Affine& m, float opacity) {
+    // Children marked windowResolution (and all after them) skip the layer: drawn after its copy, at full size.
+    size_t layerChildren = 0;
+    while (layerChildren < node.childCount() && !node.child(layerChildren)->windowResolution) ++layerChildren;
+    drawLayer(node, m, opacity, layerChildren);
+    if (layerChildren == node.childCount()) return;
+    const RectF saved = clip();
+    if (node.clipChildren) setClip(intersection(saved, transformedBounds(m, node.boundsRect())));
+    for (size_t i = layerChildren; i < node.childCount(); ++i) drawNode(*node.child(i), m, opacity);
+    setClip(saved);
+}
+
+void SdlRenderer::drawLayer(const Node& node, const Affine& m, float opacity, size_t layerChildren) {
     // Only the part of the layer that can reach the screen is drawn.
     const RectF area = visibleLocalArea(m, node.boundsRect());
     if (area.empty()) return;
@@ -72,9 +84,9 @@ void SdlRenderer::drawOffscreen(const Node& node, const Affine& m, float opacity
     const int h = std::min(static_cast<int>(snapped.height()), maxTargetSide);
     if (w <= 0 || h <= 0) return;
     SDL_Texture* layer = keptTarget(&node, 0, w, h);
-    if (!layer) return drawSubtree(node, m, opacity);  // no target support: draw straight to the output
+    if (!layer) return drawSubtree(node, m, opacity, layerChildren);  // no target support: straight to the output
     pushTarget(layer, w, h);
-    drawSubtree(node, Affine::translation(-snapped.left, -snapped.top), 1.f);
+    drawSubtree(node, Affine::translation(-snapped.left, -snapped.top), 1.f, layerChildren);
     const bool opaque = targets_.back().coveredOpaque;
     popTarget();
     SDL_Rect source{0, 0, w, h};

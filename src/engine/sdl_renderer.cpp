@@ -1,6 +1,7 @@
 // The SDL renderer's frame: clear, walk the tree in child order with transforms and opacity, cull
 // what misses the output, and keep the caches bounded. Drawing only reads the scene.
 #include "sdl_renderer.h"
+#include <algorithm>
 #include <stdexcept>
 
 namespace eng {
@@ -78,19 +79,20 @@ void SdlRenderer::drawNode(const Node& node, const Affine& parent, float parentO
     drawSubtree(node, m, opacity);
 }
 
-void SdlRenderer::drawSubtree(const Node& node, const Affine& m, float opacity) {
+void SdlRenderer::drawSubtree(const Node& node, const Affine& m, float opacity, size_t childEnd) {
     const RectF box = transformedBounds(m, node.boundsRect());
     if (box.intersects(clip())) drawOwnContent(node, m, opacity);
-    if (node.childCount() == 0) return;
+    const size_t end = std::min(childEnd, node.childCount());
+    if (end == 0) return;
     if (!node.clipChildren) {
-        for (const auto& child : node.children()) drawNode(*child, m, opacity);
+        for (size_t i = 0; i < end; ++i) drawNode(*node.child(i), m, opacity);
         return;
     }
     const RectF inner = intersection(clip(), box);
     if (inner.empty()) return;
     const RectF saved = clip();
     setClip(inner);
-    for (const auto& child : node.children()) drawNode(*child, m, opacity);
+    for (size_t i = 0; i < end; ++i) drawNode(*node.child(i), m, opacity);
     setClip(saved);
 }
 

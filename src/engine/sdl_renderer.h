@@ -1,6 +1,7 @@
 // The SDL_Renderer backend of eng::Renderer: one class split by concern over several files
 // (traversal, targets, primitives, node kinds, text, effects). Internal to src/engine.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -58,7 +59,8 @@ private:
 
     // ---- sdl_renderer.cpp: the frame and the walk down the tree ----
     void drawNode(const Node& node, const Affine& parent, float parentOpacity);
-    void drawSubtree(const Node& node, const Affine& m, float opacity);
+    // The node's content and its children [0, childEnd) (all of them by default).
+    void drawSubtree(const Node& node, const Affine& m, float opacity, size_t childEnd = SIZE_MAX);
     void drawOwnContent(const Node& node, const Affine& m, float opacity);
     void dropIdleTextures();
 
@@ -70,6 +72,7 @@ private:
     const RectF& clip() const { return targets_.back().clip; }
     std::vector<AlphaColor> readTarget(int width, int height);
     void drawOffscreen(const Node& node, const Affine& m, float opacity);
+    void drawLayer(const Node& node, const Affine& m, float opacity, size_t layerChildren);
 
     // ---- render_primitives.cpp: the drawing operations everything else is made of ----
     void fillRect(const Affine& m, const RectF& local, AlphaColor color, float opacity);

@@ -192,6 +192,24 @@ TEST_F(HeadlessDraw, OpaqueOffscreenLayerStillShowsItsContent) {
     EXPECT_TRUE(near(s.pixel(199, 119), Blue));
 }
 
+TEST_F(HeadlessDraw, WindowResolutionChildrenOfALayerAreDrawnAfterItAtFullSize) {
+    auto* zone = place<Layout>(root, 0, 0, 80, 48);
+    zone->renderOffscreen = true;
+    zone->scale = {2.5f, 2.5f};
+    solid(*zone, 0, 0, 80, 48, Blue);
+    // A hairline 0.4 units thick: lost at layer resolution, one pixel at window resolution.
+    auto* hud = place<Layout>(*zone, 0, 0, 80, 48);
+    hud->windowResolution = true;
+    solid(*hud, 10, 10, 20, 0.4f, White);
+    solid(*zone, 10, 30, 20, 0.4f, Red)->windowResolution = false;  // after a marked sibling: also on top
+    const Bitmap s = shot();
+    EXPECT_TRUE(near(s.pixel(50, 25), White));
+    EXPECT_TRUE(near(s.pixel(50, 75), Red));
+    EXPECT_TRUE(near(s.pixel(50, 50), Blue));
+    EXPECT_TRUE(near(s.pixel(50, 27), Blue));  // at layer resolution the line would be a 2.5-pixel band
+    EXPECT_TRUE(near(s.pixel(50, 77), Blue));
+}
+
 TEST_F(HeadlessDraw, CullingNeverDropsVisibleNodes) {
     // A container far off screen whose child comes back on screen.
     auto* far = place<Layout>(root, -5000, -5000, 10, 10);
