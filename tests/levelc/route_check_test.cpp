@@ -12,7 +12,8 @@ std::set<std::string> exitsOf(const std::string& plane1, const std::string& plan
                              "start = 0 2\nsize = 12 5\n[special out]\nimage = sortie.png\nmessage = Out\n"
                              "finNiveau = yes\nniveauSuivant = map\n[platform glide]\nwidth = 64\nheight = 32\n"
                              "image = ledge\nanimation = x:3:4:linear:InOut:loop:autoreverse\n"
-                             "[legend]\nE = special out\nH = platform glide\n[plane 1]\n" + plane1 +
+                             "[platform plank]\nwidth = 64\nheight = 32\nimage = crumble\nstyle = falling\n"
+                             "[legend]\nE = special out\nH = platform glide\nf = platform plank\n[plane 1]\n" + plane1 +
                              (plane2.empty() ? "" : "[plane 2]\n" + plane2);
     return levelc::reachableExits(levelc::readLevel(levelc::parseSourceText(text, "route.lvl", "."), "route"));
 }
@@ -33,6 +34,7 @@ const Route routes[] = {
     {"back plane bridges a gap", "............\n............\n..........E.\n###......###\n###......###\n",
      "............\n............\n............\n############\n############\n", true},
     {"gliding log crosses a gap", "............\n............\n..........E.\n###H.....###\n###......###\n", "", true},
+    {"fallen planks cross nothing", "............\n............\n.....f....E.\n###......###\n###......###\n", "", false},
 };
 
 class RouteCheck : public ::testing::TestWithParam<Route> {};

@@ -89,7 +89,8 @@ private:
         return out;
     }
 
-    // Moving platforms are counted as standing room over the whole stretch they travel.
+    // Moving platforms are counted as standing room over the whole stretch they travel. Falling planks are
+    // not: once fallen they stay down for the rest of the level, even after the hero loses a life.
     void addPlatformRides(int p) {
         const auto platforms = model_.tables.find(ElementKind::platform);
         if (!present(p) || platforms == model_.tables.end()) return;
@@ -99,6 +100,7 @@ private:
                 const auto found = model_.legend.find(rows(p)[r][c]);
                 if (found == model_.legend.end() || found->second.kind != ElementKind::platform) continue;
                 const Json& fields = table[found->second.index].fields;
+                if (fields["style"].get<int>() == 3) continue;
                 const int ts = model_.header.tileSize;
                 const int top = r + 1 - int(fields["height"]) / ts, width = std::max(1, int(fields["width"]) / ts);
                 const auto movement = splitOn(fields["animation"], ':');
