@@ -76,7 +76,7 @@ void Node::endUpdate() {
 }
 
 void Node::realign() {
-    if (updating_ > 0) return;
+    if (updating_ > 0 || children_.empty()) return;
     const RectF whole{0, 0, width, height};
     RectF area{padding.left, padding.top, width - padding.right, height - padding.bottom};
     // Top and bottom docks take full rows before left and right docks share what is left.
