@@ -10,6 +10,7 @@ namespace eng {
 namespace {
 
 constexpr const char* fallbackFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr const char* gameFontFamily = "Arlett Future";
 
 int ttfStyle(const TextStyle& style) {
     return (style.bold ? TTF_STYLE_BOLD : 0) | (style.italic ? TTF_STYLE_ITALIC : 0) |
@@ -61,9 +62,12 @@ FontLibrary::~FontLibrary() {
 }
 
 std::string FontLibrary::fontFile(const std::string& family) {
+    // The family's own file beside the program, else the game's font, else the system's DejaVu Sans.
     std::error_code ec;
-    const std::filesystem::path own = std::filesystem::path(programDir()) / "fonts" / (family + ".ttf");
-    return std::filesystem::is_regular_file(own, ec) ? own.string() : std::string(fallbackFont);
+    const std::filesystem::path fonts = std::filesystem::path(programDir()) / "fonts";
+    for (const std::string& name : {family, std::string(gameFontFamily)})
+        if (std::filesystem::is_regular_file(fonts / (name + ".ttf"), ec)) return (fonts / (name + ".ttf")).string();
+    return fallbackFont;
 }
 
 const std::string& FontLibrary::resolvedFile(const std::string& family) {

@@ -26,7 +26,7 @@ public:
 
     // The font for the style, opened once per (file, size); nullptr when no font file can be opened.
     TTF_Font* font(const TextStyle& style);
-    // "<programDir>/fonts/<family>.ttf" when present, else the system's DejaVu Sans.
+    // "<programDir>/fonts/<family>.ttf" when present, else the game's own font there, else DejaVu Sans.
     static std::string fontFile(const std::string& family);
 
 private:

@@ -324,6 +324,8 @@ TEST_F(HeadlessDraw, MeasuredTextGrowsWithTextAndLineBreaks) {
     const SizeF wrapped = r.measureText(label);
     EXPECT_LE(wrapped.width, 80);
     EXPECT_GE(wrapped.height, one.height * 3);
+    label.fontFamily = "No Such Family";  // an unknown family falls back to a font that exists
+    EXPECT_GT(r.measureText(label).width, 0);
     label.text.clear();
     EXPECT_EQ(r.measureText(label), (SizeF{}));
 }
