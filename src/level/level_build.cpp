@@ -3,6 +3,7 @@
 #include <cmath>
 #include "app/TfMain.h"
 #include "engine/errors.h"
+#include "level/definition_lookup.h"
 #include "level/placement.h"
 #include "level/pictures.h"
 #include "level/text_fields.h"
@@ -14,18 +15,6 @@ struct SheetStyle {
     bool autoReverse = false;
     eng::Interpolation interpolation = eng::Interpolation::Linear;
 };
-
-template <class List>
-const auto& definitionAt(const List& list, const Placement& placement, const char* table, size_t entry,
-                         const std::string& level, bool niveau2) {
-    if (placement.index < 0 || static_cast<size_t>(placement.index) >= list.size()) {
-        throw eng::OutOfRange("Level \"" + level + "\": entry " + std::to_string(entry) + " of plane " +
-                              (niveau2 ? "2" : "1") + " names " + table + " index " +
-                              std::to_string(placement.index) + ", but the table has " +
-                              std::to_string(list.size()) + " entries");
-    }
-    return list[static_cast<size_t>(placement.index)];
-}
 
 template <class ImageType = eng::Image>
 ImageType* newElement(eng::Node& container, std::string name) {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include "app/TfMain.h"
 #include "engine/effects.h"
-#include "engine/errors.h"
+#include "level/definition_lookup.h"
 #include "level/placement.h"
 #include "level/text_fields.h"
 
@@ -28,13 +28,7 @@ void TfMain::genererEnnemis(const std::string& placements, bool niveau2) {
     const auto entries = parsePlacements(placements);
     for (size_t n = 0; n < entries.size(); ++n) {
         const Placement& placement = entries[n];
-        if (placement.index < 0 || static_cast<size_t>(placement.index) >= listeEnnemis.size()) {
-            throw eng::OutOfRange("Level \"" + nomNiveauCharge + "\": entry " + std::to_string(n) + " of plane " +
-                                  (niveau2 ? "2" : "1") + " names ennemiElement index " +
-                                  std::to_string(placement.index) + ", but the table has " +
-                                  std::to_string(listeEnnemis.size()) + " entries");
-        }
-        const TEnnemi& e = listeEnnemis[static_cast<size_t>(placement.index)];
+        const TEnnemi& e = definitionAt(listeEnnemis, placement, "ennemiElement", n, nomNiveauCharge, niveau2);
         ++nbEnnemi;
         auto* image = (niveau2 ? recEnnemi2 : recEnnemi)->add<TImageEnnemi>();
         image->hitTest = false;
