@@ -90,7 +90,8 @@ void TfMain::entrerMenu() {
 
 void TfMain::entrerCarte() {
     TGameHistory& histoire = *frmGameHistory;
-    // TODO(gamepad): switch the story's gamepad highlight off; with a gamepad, focus component 20.
+    // TODO(gamepad): switch the story's gamepad highlight off, and refresh the highlight after the focus below.
+    if (useJoypad) composantActif = 20;
     arreterSiEnCours(*histoire.aniConsoles);
     histoire.mpMusique.stop();
     histoire.visible = false;

@@ -26,13 +26,13 @@ void TfMain::FormCreate() {
     configJoypad = -1;
 
     presenceBaril = false;
-    // TODO(enemies): BarilExplosionEnCours is cleared here too once the barrel code declares it.
+    BarilExplosionEnCours = false;
     meteoBack = false;
 
     lblFPS->visible = true;
     layBonus->visible = false;
     if (eng::Platform* platform = engine.platform()) platform->setFullscreen(false);
-    // TODO(pause): show the pause strip's gamepad icon imgJoypad once the pause strip is built.
+    if (imgJoypad) imgJoypad->visible = true;
 
     aNes = aMS = aPC = aMD = aSNES = aNeo = aSuper = false;
     aNesBonus = aMSBonus = aPCBonus = aMDBonus = aSNESBonus = aSuperBonus = false;

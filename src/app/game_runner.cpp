@@ -26,11 +26,7 @@ GameRunner::GameRunner(const CommandLine& options) : options_(options) {
     if (!options_.headless) eng::AudioSystem::open();
 
     engine_ = std::make_unique<eng::Engine>(*clock_, options_.seed, platform_.get());
-    const eng::SizeF size = platform_->windowSize();
-    if (size.width > 0 && size.height > 0) {
-        engine_->root().width = size.width;
-        engine_->root().height = size.height;
-    }
+    suivreTailleFenetre();
     main_ = std::make_unique<TfMain>(*engine_);
     if (!options_.resourcesDir.empty()) main_->resources.addSearchDir(options_.resourcesDir);
     main_->resources.addSearchDir(eng::programDir() + "/resources");
@@ -51,6 +47,12 @@ GameRunner::~GameRunner() {
 
 int GameRunner::run() {
     main_->FormCreate();
+    if (options_.fullscreen) {
+        // The window's start-up leaves full screen; the command line asks for it again.
+        platform_->setFullscreen(true);
+        suivreTailleFenetre();
+        main_->SCALE = main_->scalePourAffichage(true, engine_->root().width);
+    }
     main_->FormShow();
     if (!options_.level.empty()) demarrerNiveauDirect(*main_, options_);   // --level NAME (level code)
     if (options_.headless) runHeadless(options_.frames.value_or(0));
@@ -58,6 +60,14 @@ int GameRunner::run() {
     if (afterRun) afterRun();
     main_->FormDestroy();
     return 0;
+}
+
+void GameRunner::suivreTailleFenetre() {
+    const eng::SizeF size = platform_->windowSize();
+    if (size.width > 0 && size.height > 0) {
+        engine_->root().width = size.width;
+        engine_->root().height = size.height;
+    }
 }
 
 void GameRunner::runHeadless(int ticks) {

@@ -32,6 +32,7 @@ public:
     eng::ManualClock* manualClock() { return manualClock_; }   // null unless headless
 
 private:
+    void suivreTailleFenetre();   // the window's content takes the window's size
     void runHeadless(int ticks);
     void runWindowed();
 
