@@ -69,12 +69,10 @@ void TfMain::lancerNiveau(const std::string& nom, int initX, int initY, int plan
     MediaMusiqueBoss.stop();
     tGameloop.setEnabled(false);
     initialiserConteneurs();
-    if (consoleAttrapee && eng::toLower(lblChrono->text) != "bonus") {
-        // Every zone names a bonus stage; without one no stage follows.
-        if (!nomNiveauBonus.empty()) lancerNiveau(nomNiveauBonus, -1, -1, 1);
-        return;
-    }
-    afficherStage(TStage::map);
+    const bool bonusGagne = consoleAttrapee && eng::toLower(lblChrono->text) != "bonus";
+    // Every zone names a bonus stage; should one not, the map follows rather than an empty game zone.
+    if (bonusGagne && !nomNiveauBonus.empty()) lancerNiveau(nomNiveauBonus, -1, -1, 1);
+    else afficherStage(TStage::map);
 }
 
 void TfMain::demarrerNiveau(const std::string& nom, int initX, int initY, int plan) {
