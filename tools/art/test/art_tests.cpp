@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 #include <regex>
+#include <unistd.h>
 #include "catalogue.h"
 #include "png_decoder.h"
 
@@ -38,15 +39,18 @@ int runGenerator(const fs::path& out) {
     return std::system(command.c_str());
 }
 
-// The generator is run twice, once per folder, for the whole suite.
+// The generator is run twice, once per folder, for the whole suite. ctest runs each test in its own process,
+// possibly side by side, so every process paints into folders of its own.
 class GeneratedArt : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        first = fs::path(ZORLIN_ART_SCRATCH) / "first";
-        second = fs::path(ZORLIN_ART_SCRATCH) / "second";
+        const fs::path scratch = fs::path(ZORLIN_ART_SCRATCH) / ("run" + std::to_string(getpid()));
+        first = scratch / "first";
+        second = scratch / "second";
         firstStatus = runGenerator(first);
         secondStatus = runGenerator(second);
     }
+    static void TearDownTestSuite() { fs::remove_all(first.parent_path()); }
     static inline fs::path first, second;
     static inline int firstStatus = -1, secondStatus = -1;
 };
