@@ -163,3 +163,36 @@ TEST(AllSheets, EveryFrameShowsSomething) {
 
 }  // namespace
 }  // namespace art::testing
+
+namespace art::testing {
+namespace {
+
+int topOpaqueRow(const Canvas& c, int x) {
+    for (int y = 0; y < c.height(); ++y)
+        if (c.opaqueAt(x, y)) return y;
+    return c.height();
+}
+
+TEST(Backdrops, StripsWrapAroundWithoutASeam) {
+    // A strip is tiled side by side: its last column must run on into its first, as any two neighbours do.
+    for (const Picture& p : paintBackdrops()) {
+        const Canvas& c = p.sheet;
+        int largestStep = 0;
+        for (int x = 0; x + 1 < c.width(); ++x)
+            largestStep = std::max(largestStep, std::abs(topOpaqueRow(c, x + 1) - topOpaqueRow(c, x)));
+        const int seamStep = std::abs(topOpaqueRow(c, 0) - topOpaqueRow(c, c.width() - 1));
+        EXPECT_LE(seamStep, std::max(largestStep, 2)) << p.name;
+        // The colours of the bottom rows change across the seam no more than between any two neighbours.
+        auto bottomDifference = [&c](int a, int b) {
+            int n = 0;
+            for (int y = c.height() - 8; y < c.height(); ++y) n += c.at(a, y) != c.at(b, y);
+            return n;
+        };
+        int largestChange = 0;
+        for (int x = 0; x + 1 < c.width(); ++x) largestChange = std::max(largestChange, bottomDifference(x, x + 1));
+        EXPECT_LE(bottomDifference(c.width() - 1, 0), largestChange) << p.name;
+    }
+}
+
+}  // namespace
+}  // namespace art::testing
