@@ -37,6 +37,7 @@ TfMain::TfMain(eng::Engine& engine) : engine(engine) {
     frmStore = root.add<TfStore>();   // the shop opens over the paused game zone
     construireCouches(root);
     creerInterfaceJeu();   // gameplay: head-up display, pause, game over, timers and keys
+    creerInteractions();   // world: specials, enemies, sword, bonus stages, shop
 
     frmGameIntro->aniLibelle->onFinish = [this](eng::Animation&) { frmGameIntroaniLibelleFinish(); };
     tFPS.onTimer = [this] { tFPSTimer(); };

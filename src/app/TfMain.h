@@ -525,6 +525,71 @@ public:
 
 
     // ==== world interactions: specials, exits, enemies, sword, bonus stages, shop (src/game, src/screens) ====
+    // Builds the bubble's label, the enemy health bar, the explosion, the hurt glow, the teleport fade, the
+    // flying machine and the bonus layer, and plugs the enemy, barrel, bonus and clearing callbacks in.
+    // Called once by the window's construction, after creerInterfaceJeu.
+    void creerInteractions();
+
+    // ---- specials, signs and exits (specials.cpp, specials_action.cpp, level_exit.cpp) ----
+    void agirSurSpecial();
+    void teleporterJoueur(const std::vector<std::string>& parts);
+    void aniGotoFinish();
+    void ouvrirBoutique(const std::string& destination);
+    void fermerBoutique();
+    void construireCoucheBonus();
+    void enregistrerEtatInteractions();   // the world's keys in the state dump
+    void commencerSortieNiveau();
+    eng::Label* lblInfoSpecial = nullptr;
+    eng::FloatAnimation* aniGoto = nullptr;    // the hero fades out before a teleport
+    static inline const char* const MESSAGE_CONSOLE = "You need to get the console...";
+
+    // ---- sword and enemies (sword.cpp, enemies.cpp, enemies_death.cpp, enemies_barrel.cpp) ----
+    void commencerAttaque();
+    void blesserJoueur(const eng::Image& ennemi, int pv);
+    void attraperConsole(eng::Image& console);
+    void frapperEnnemi(eng::Image& ennemi);
+    void etourdirEnnemi(eng::Image& ennemi);
+    void tEnnemiToucheTimer();
+    void tuerEnnemi(eng::Image* ennemi, bool liberer);
+    void aniExplosionFinish();
+    void DeplacerEnnemiFinish(eng::FloatAnimation& animation);
+    void finChuteBaril(eng::FloatAnimation& chute);
+    void oublierNiveauInteractions();   // drops every run-time object of the old level (clearing)
+    eng::Rectangle *recEnergieEnnemi = nullptr, *recMarqueurEnergieEnnemi = nullptr;
+    eng::BitmapListAnimation* aniExplosion = nullptr;
+    eng::NodeRef objetAArreter;                           // the stunned enemy
+    std::vector<eng::NodeRef> animationAArreter;          // its paused movements
+
+    // ---- bonus stages (bonus_stage.cpp, bonus_stage_end.cpp) ----
+    void preparerBonus();
+    void creerOrBonus();
+    void creerNuages();
+    void deplacerOrBonus();
+    void deplacerNuages();
+    std::string testerCollisionsBonus();
+    bool verifierFinBonus();
+    void terminerBonus();
+    void btnFinBonusClick();
+    void libererBonus();
+    void aniReadyFinish();
+    void aniGoFinish();
+    std::vector<eng::Image*> listeBonusOrBonus;
+    std::vector<std::pair<eng::Image*, int>> listeEnnemisBonus;   // clouds with their speed
+    int nbBonusOr = 0;
+    eng::Image *imgReady = nullptr, *imgGo = nullptr, *imgFinBonus = nullptr;
+    eng::Label *lblMessageBonus = nullptr, *lblFinBonus = nullptr;
+    eng::Rectangle *rectangleBonusFin = nullptr, *btnFinBonus = nullptr;
+    eng::FloatAnimation *aniReady = nullptr, *aniGo = nullptr, *aniLblMessageBonus = nullptr;
+    eng::GlowEffect* glowEffectJoypadBonus = nullptr;
+    std::string texteMessageBonus = "Get X gold items and avoid the clouds";
+    eng::BitmapPtr imageOrBonus;
+
+    // ---- shop (src/screens/TfStore_purchases.cpp) ----
+    void preparerAchat(const std::string& cle);
+    void frmStorebtnBuyClick();
+    void frmStorebtnForgeBackClick();
+    void appliquerAchat(const std::string& cle);
+    std::string texteDiamants() const;   // "You have 3 diamonds."
 
     // ==== weather (src/fx) ====
     std::unique_ptr<TMeteo> flocons;   // the running weather, replaced by the next weather level

@@ -50,6 +50,16 @@ const std::map<std::string, Setter>& setters() {
         {"sons", [](TfMain& f, const std::string& v) { f.sons = booleen(v); }},
         {"useJoypad", [](TfMain& f, const std::string& v) { f.useJoypad = booleen(v); }},
         {"opacity", [](TfMain& f, const std::string& v) { f.opacity = reel(v); }},
+        // ---- world interactions: swords, the freeze, a zone's bonus stage ----
+        {"aEpee2", [](TfMain& f, const std::string& v) { f.aEpee2 = booleen(v); }},
+        {"aEpee3", [](TfMain& f, const std::string& v) { f.aEpee3 = booleen(v); }},
+        {"aFreeze", [](TfMain& f, const std::string& v) { f.aFreeze = booleen(v); }},
+        {"tEnnemiToucheDelais", [](TfMain& f, const std::string& v) {
+             f.tEnnemiToucheDelais = entier(v);
+             f.tEnnemiTouche.setInterval(f.tEnnemiToucheDelais);
+         }},
+        {"nomNiveauBonus", [](TfMain& f, const std::string& v) { f.nomNiveauBonus = v; }},
+        // ---- end of world interactions ----
     };
     return table;
 }
@@ -62,7 +72,8 @@ void verifierDon(const std::string& cle, const std::string& valeur) {
     // Try the conversion on a scratch value: the real window does not exist yet.
     try {
         if (cle == "nbEnergie" || cle == "endurance" || cle == "opacity") reel(valeur);
-        else if (cle == "nbVie" || cle == "nbBonus" || cle == "nbPoints") entier(valeur);
+        else if (cle == "nbVie" || cle == "nbBonus" || cle == "nbPoints" || cle == "tEnnemiToucheDelais") entier(valeur);
+        else if (cle == "nomNiveauBonus") return;   // any text
         else booleen(valeur);
     } catch (const std::exception&) {
         throw std::invalid_argument("--give: bad value \"" + valeur + "\" for " + cle);
