@@ -28,6 +28,14 @@ void TfMain::basculerPause(bool avecImage) {
             musique.play();
         }
         musiqueEnPause = nullptr;
+        // The held keys were dropped when the pause began and their releases were ignored since: a run
+        // under way would otherwise go on draining the energy of a hero standing still.
+        if (joueurCourt) {
+            joueurCourt = false;
+            tCourt.setEnabled(false);
+            peutCourirDroite = false;
+            peutCourirGauche = false;
+        }
     }
     initialiserTouches(true);
     if (aniPlayer) aniPlayer->pause = enPause;
