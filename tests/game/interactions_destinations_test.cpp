@@ -1,5 +1,6 @@
 // Destinations of signs and doors acted on: broken level data is reported naming the destination and the
-// game goes on (no pause, no transition, no shop); sound ones act. Also the shop's count line.
+// game goes on (no pause, no transition, no shop); sound ones act. Also the shop's count line and the
+// clearing of a level, which leaves no bonus item, cloud, open shop or pending stun behind.
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -109,6 +110,33 @@ TEST_F(Destinations, AnExitPausesBehindTheLoadingPanelAndKeepsTheCountdown) {
     EXPECT_TRUE(fenetre->aniPixel->running());
     // 480000 - 1000 - 500 ms left.
     EXPECT_NEAR(fenetre->saveTime * 86400000.0, 478500.0, 0.5);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Destinations, ClearingALevelLeavesNoBonusItemsCloudsOrShop) {
+    const size_t avant = fenetre->layZoneJeu->childCount();
+    fenetre->nbCol = 6;
+    fenetre->nbLg = 25;
+    fenetre->attaqueHitBox = 3;
+    fenetre->layZoneJeu->width = 400;
+    fenetre->layZoneJeu->height = 230;
+    fenetre->preparerBonus();
+    ASSERT_EQ(fenetre->listeBonusOrBonus.size(), 6u);
+    ASSERT_EQ(fenetre->listeEnnemisBonus.size(), 4u);
+    EXPECT_EQ(fenetre->lblMessageBonus->text, "Get 25 gold items and avoid the clouds");
+    EXPECT_EQ(fenetre->layZoneJeu->childCount(), avant + 10);
+    fenetre->frmStore->visible = true;
+    fenetre->initialiserConteneurs();
+    EXPECT_TRUE(fenetre->listeBonusOrBonus.empty());
+    EXPECT_TRUE(fenetre->listeEnnemisBonus.empty());
+    EXPECT_EQ(fenetre->layZoneJeu->childCount(), avant);
+    EXPECT_FALSE(fenetre->layBonus->visible);
+    EXPECT_FALSE(fenetre->frmStore->visible);
+    EXPECT_FALSE(fenetre->tEnnemiTouche.enabled());
+    EXPECT_FALSE(fenetre->BarilExplosionEnCours);
 }
 
 }  // namespace
