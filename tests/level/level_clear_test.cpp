@@ -1,5 +1,6 @@
 // Clearing a level leaves nothing behind: no element image, animation, effect or parallax layer of either
 // plane, empty definition lists, counters back to zero, and no end action fired during the clearing.
+#include <algorithm>
 #include "level_fixture.h"
 
 namespace {
@@ -102,6 +103,16 @@ TEST_F(LevelClear, ReloadingGivesTheSameSceneAndOneWeatherSystem) {
     ASSERT_NE(f->flocons, nullptr);
     EXPECT_EQ(f->flocons->FSpeedX, 0);   // a new system replaced the first
     EXPECT_EQ(f->flocons->floconsCount(), 200);
+    // Shown in the game zone, the snow steps and draws itself into the weather layer every frame.
+    f->layZoneJeu->visible = true;
+    const float y0 = f->flocons->gouttes()[0]->Position.y;
+    for (int i = 0; i < 3; ++i) {
+        clock.advance(16);
+        engine->step();
+    }
+    EXPECT_NE(f->flocons->gouttes()[0]->Position.y, y0);
+    const auto& pixels = f->imgMeteo->bitmap->pixels();
+    EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](eng::AlphaColor p) { return eng::alphaOf(p) != 0; }));
 }
 
 TEST_F(LevelClear, TheReturnToTheMapEmptiesTheLevel) {
