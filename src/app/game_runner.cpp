@@ -2,6 +2,7 @@
 // Headless runs are exact: tick k happens at 16 k ms of game time, whatever the machine.
 #include "app/game_runner.h"
 #include <iostream>
+#include "engine/errors.h"
 #include "engine/media.h"
 #include "engine/resources.h"
 #include "level/level_cli.h"
@@ -58,6 +59,7 @@ int GameRunner::run() {
     if (options_.headless) runHeadless(options_.frames.value_or(0));
     else runWindowed();
     if (afterRun) afterRun();
+    if (!options_.screenshotFile.empty()) saveScreenshot();
     main_->FormDestroy();
     return 0;
 }
@@ -94,4 +96,14 @@ void GameRunner::runWindowed() {
     };
     if (wanted > 0) engine_->run();
     engine_->onPaint = previousPaint;
+}
+
+// --screenshot FILE: what the window shows after the last frame, as a PNG. A headless run draws into
+// an offscreen surface of the window's size, so the picture is the same as in a window.
+void GameRunner::saveScreenshot() {
+    try {
+        platform_->renderer().savePng(options_.screenshotFile);
+    } catch (const std::exception& error) {
+        eng::reportError("Cannot write the screenshot " + options_.screenshotFile + ": " + error.what());
+    }
 }

@@ -35,6 +35,7 @@ private:
     void suivreTailleFenetre();   // the window's content takes the window's size
     void runHeadless(int ticks);
     void runWindowed();
+    void saveScreenshot();
 
     CommandLine options_;
     std::unique_ptr<eng::Clock> clock_;
