@@ -25,7 +25,8 @@ eng::Label* addLabel(eng::Node& parent, const char* name, float size, eng::Alpha
 
 }  // namespace
 
-TfMain::TfMain(eng::Engine& engine) : engine(engine) {
+TfMain::TfMain(eng::Engine& engine, const std::vector<std::string>& resourceDirs) : engine(engine) {
+    for (const std::string& dir : resourceDirs) resources.addSearchDir(dir);
     eng::Layout& root = engine.root();
     frmGameIntro = root.add<TGameIntro>();
     frmGameMenu = root.add<TGameMenu>();

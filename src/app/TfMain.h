@@ -36,7 +36,9 @@ class TGameHowToPlay;
 // Each subsystem owns one section of this class. Edit only your own section; keep sections in this order.
 class TfMain {
 public:
-    explicit TfMain(eng::Engine& engine);
+    // The resource folders come first so that the pictures the window builds with (head-up display, pause,
+    // game over) are found; tests pass none and add their fixture folders afterwards.
+    explicit TfMain(eng::Engine& engine, const std::vector<std::string>& resourceDirs = {});
     ~TfMain();
     TfMain(const TfMain&) = delete;
     TfMain& operator=(const TfMain&) = delete;

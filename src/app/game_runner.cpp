@@ -28,9 +28,10 @@ GameRunner::GameRunner(const CommandLine& options) : options_(options) {
 
     engine_ = std::make_unique<eng::Engine>(*clock_, options_.seed, platform_.get());
     suivreTailleFenetre();
-    main_ = std::make_unique<TfMain>(*engine_);
-    if (!options_.resourcesDir.empty()) main_->resources.addSearchDir(options_.resourcesDir);
-    main_->resources.addSearchDir(eng::programDir() + "/resources");
+    std::vector<std::string> resourceDirs;   // a designer's folder first, then the built-in one
+    if (!options_.resourcesDir.empty()) resourceDirs.push_back(options_.resourcesDir);
+    resourceDirs.push_back(eng::programDir() + "/resources");
+    main_ = std::make_unique<TfMain>(*engine_, resourceDirs);
 
     if (options_.verbose) {
         std::cerr << "program folder: " << eng::programDir() << "\n"
