@@ -515,6 +515,7 @@ private:
     void changerAfficherFPS(bool montrer);
     eng::BitmapPtr imageOptionnelle(const std::string& nom);
     void ajouterIcone(eng::Node& parent, const std::string& nomImage, float x, float y);
+    eng::Label* ajouterCompteur(eng::Node& bloc, const std::string& nomIcone, const std::string& nomLabel);
     void construireHUD();
     void placerHUD();
     void construirePause();

@@ -57,6 +57,16 @@ void TfMain::ajouterIcone(eng::Node& parent, const std::string& nomImage, float 
     icone->height = 24;
 }
 
+// One counter row of the head-up display: its icon, then its number beside it.
+eng::Label* TfMain::ajouterCompteur(eng::Node& bloc, const std::string& nomIcone, const std::string& nomLabel) {
+    ajouterIcone(bloc, nomIcone, 5, 3);
+    eng::Label* compteur = ajouterTexte(bloc, nomLabel.c_str(), 16);
+    compteur->position = {35, 0};
+    compteur->width = 140;
+    compteur->height = 30;
+    return compteur;
+}
+
 void TfMain::construireHUD() {
     auto* gauche = layHUD->add<eng::Layout>();
     gauche->name = "layHUDGauche";
@@ -79,17 +89,9 @@ void TfMain::construireHUD() {
     lblNbPoints->width = 170;
     lblNbPoints->height = 25;
     layVie = ajouterBloc(*gauche, "layVie", 60, 30);
-    ajouterIcone(*layVie, "hud_coeur", 5, 3);
-    lblNbVie = ajouterTexte(*layVie, "lblNbVie", 16);
-    lblNbVie->position = {35, 0};
-    lblNbVie->width = 140;
-    lblNbVie->height = 30;
+    lblNbVie = ajouterCompteur(*layVie, "hud_coeur", "lblNbVie");
     layDiamants = ajouterBloc(*gauche, "layDiamants", 90, 30);
-    ajouterIcone(*layDiamants, "hud_diamant", 5, 3);
-    lblNbBonus = ajouterTexte(*layDiamants, "lblNbBonus", 16);
-    lblNbBonus->position = {35, 0};
-    lblNbBonus->width = 140;
-    lblNbBonus->height = 30;
+    lblNbBonus = ajouterCompteur(*layDiamants, "hud_diamant", "lblNbBonus");
 
     // The plane indicator: a rounded square with a white outline around the plane number.
     auto* cadrePlan = layHUD->add<eng::Rectangle>();
