@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES = cmake g++ make pkg-config python3 lame fonts-comfortaa \
-  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev \
+  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libpng-dev \
   nlohmann-json3-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
 
 .PHONY: all deps configure build run test test-asan bench clean

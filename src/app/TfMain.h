@@ -330,6 +330,7 @@ public:
     void lireMeteo(const std::string& valeur);
     void lirePlacements(const LevelDocument& doc);
     void chargerImagesJoueur(const LevelDocument& doc);
+    void prechargerImagesDesPlans();
     void creerScrolling(const LevelDocument& doc, size_t index);
     void construirePlan(bool niveau2);
     void empilerConteneurs();

@@ -1,10 +1,13 @@
-// PNG decoding and encoding for bitmaps through SDL_image, in 0xAARRGGBB straight alpha.
-// Failures raise ResourceNotFound / ResourceError naming the file.
+// PNG decoding (libpng, straight into the bitmap's pixels) and encoding (SDL_image), in 0xAARRGGBB
+// straight alpha. Failures raise ResourceNotFound / ResourceError naming the file.
 #include <SDL_image.h>
+#include <png.h>
+#include <bit>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include "bitmap.h"
 #include "errors.h"
 #include "sdl_handles.h"
@@ -12,13 +15,25 @@
 namespace eng {
 namespace {
 
-// Copies a surface of any format into a bitmap, row by row (surface rows may be padded).
-Bitmap bitmapFromSurface(SDL_Surface* decoded, const std::string& nameForErrors) {
-    const sdl::SurfacePtr argb(SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0));
+// Frees libpng's decoder state whichever way the decoding ends.
+struct PngImageGuard {
+    png_image& image;
+    ~PngImageGuard() { png_image_free(&image); }
+};
+
+// The slow road, for 16-bit files: SDL_image keeps their high bytes, where libpng's quick reader would
+// take the samples as linear light and brighten them.
+Bitmap decodeThroughSurface(const std::vector<std::uint8_t>& bytes, const std::string& nameForErrors) {
+    static std::mutex sdlImageInUse;   // SDL_image sets itself up on first use; pictures may decode on threads
+    const std::lock_guard lock(sdlImageInUse);
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    const sdl::SurfacePtr decoded(IMG_LoadTyped_RW(source, 1, "PNG"));
+    if (!decoded) throw ResourceError("Cannot decode picture " + nameForErrors + ": " + IMG_GetError());
+    const sdl::SurfacePtr argb(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     if (!argb) throw ResourceError("Cannot convert picture " + nameForErrors + ": " + SDL_GetError());
     Bitmap out(argb->w, argb->h);
     auto& pixels = out.mutablePixels();
-    for (int y = 0; y < argb->h; ++y)
+    for (int y = 0; y < argb->h; ++y)   // surface rows may be padded
         std::memcpy(&pixels[static_cast<size_t>(y) * argb->w], static_cast<const Uint8*>(argb->pixels) + y * argb->pitch,
                     static_cast<size_t>(argb->w) * 4);
     return out;
@@ -26,12 +41,27 @@ Bitmap bitmapFromSurface(SDL_Surface* decoded, const std::string& nameForErrors)
 
 }  // namespace
 
+// Level pictures are large (a 141 x 49-tile plane is 28 MB of pixels): libpng writes each row
+// straight into the bitmap, with no intermediate surface or conversion. BGRA bytes in memory are
+// the 0xAARRGGBB words of a little-endian machine.
 Bitmap Bitmap::decodePng(const std::vector<std::uint8_t>& bytes, const std::string& nameForErrors) {
+    static_assert(std::endian::native == std::endian::little, "pixels are decoded as BGRA bytes");
     if (bytes.empty()) throw ResourceError("Picture " + nameForErrors + " is empty");
-    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    const sdl::SurfacePtr decoded(IMG_LoadTyped_RW(source, 1, "PNG"));
-    if (!decoded) throw ResourceError("Cannot decode picture " + nameForErrors + ": " + IMG_GetError());
-    return bitmapFromSurface(decoded.get(), nameForErrors);
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    const PngImageGuard guard{image};
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
+        throw ResourceError("Cannot decode picture " + nameForErrors + ": " + image.message);
+    if (image.format & PNG_FORMAT_FLAG_LINEAR) return decodeThroughSurface(bytes, nameForErrors);
+    image.format = PNG_FORMAT_BGRA;
+    constexpr std::uint32_t largestSide = 1u << 15;   // refuses absurd headers before allocating
+    if (image.width == 0 || image.height == 0 || image.width > largestSide || image.height > largestSide)
+        throw ResourceError("Cannot decode picture " + nameForErrors + ": size " + std::to_string(image.width) +
+                            " x " + std::to_string(image.height) + " is out of range");
+    Bitmap out(static_cast<int>(image.width), static_cast<int>(image.height));
+    if (!png_image_finish_read(&image, nullptr, out.mutablePixels().data(), 0, nullptr))
+        throw ResourceError("Cannot decode picture " + nameForErrors + ": " + image.message);
+    return out;
 }
 
 Bitmap Bitmap::loadPng(const std::string& path) {

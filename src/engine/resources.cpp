@@ -1,8 +1,10 @@
 // Finds level documents and pictures by name in the resource folders, ignoring case,
 // and keeps each decoded picture once so every image showing it shares the same bitmap.
 #include "resources.h"
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include "ascii.h"
 #include "errors.h"
@@ -76,6 +78,29 @@ BitmapPtr Resources::loadBitmap(const std::string& name) {
     auto bitmap = std::make_shared<Bitmap>(Bitmap::loadPng(*path));
     bitmaps_.emplace(key, bitmap);
     return bitmap;
+}
+
+void Resources::preloadBitmaps(const std::vector<std::string>& names) {
+    struct Pending {
+        std::string key;
+        std::future<Bitmap> decoded;
+    };
+    std::vector<Pending> pending;
+    for (const std::string& name : names) {
+        std::string key = toLower(name);
+        const bool alreadyThere = bitmaps_.count(key) > 0 ||
+            std::any_of(pending.begin(), pending.end(), [&](const Pending& p) { return p.key == key; });
+        const auto path = alreadyThere ? std::nullopt : find(name, "png");
+        if (!path) continue;   // a missing picture is reported by loadBitmap, at its own step of the load
+        pending.push_back({std::move(key), std::async(std::launch::async, [file = *path] { return Bitmap::loadPng(file); })});
+    }
+    for (Pending& p : pending) {
+        try {
+            bitmaps_.emplace(p.key, std::make_shared<Bitmap>(p.decoded.get()));
+        } catch (const std::exception&) {
+            // left out of the cache: loadBitmap decodes it again and raises the error where it belongs
+        }
+    }
 }
 
 }  // namespace eng

@@ -23,6 +23,9 @@ public:
     std::string loadText(const std::string& name) const;
     // The picture `name` (".png"), decoded once and shared. Throws ResourceNotFound / ResourceError.
     BitmapPtr loadBitmap(const std::string& name);
+    // Decodes the listed pictures not yet cached side by side, one thread each, so a level's large plane
+    // pictures load together. Missing or broken pictures are skipped: loadBitmap reports them later.
+    void preloadBitmaps(const std::vector<std::string>& names);
     void clearCache() { bitmaps_.clear(); }
 
 private:

@@ -44,6 +44,7 @@ void TfMain::chargerNiveau(const std::string& nomfic) {
     attaqueHitBox = doc.integer("attaqueHitBox");
     playerHitBox = parseHitBox(hitBox);
     lirePlacements(doc);
+    prechargerImagesDesPlans();
     chargerImagesJoueur(doc);
     for (size_t i = 0; i < doc.array("scrollings").size(); ++i) creerScrolling(doc, i);
 
@@ -58,6 +59,15 @@ void TfMain::chargerNiveau(const std::string& nomfic) {
     construirePlan(true);
     empilerConteneurs();
     tempsEcoule = 0;
+}
+
+// The two plane pictures are by far the largest of a level: both are decoded at once, ahead of the
+// construction that places them.
+void TfMain::prechargerImagesDesPlans() {
+    std::vector<std::string> noms;
+    for (const std::string* image : {&decorImage, &decorImage2})
+        if (const auto ressource = nomRessourceImage(*image)) noms.push_back(*ressource);
+    resources.preloadBitmaps(noms);
 }
 
 void TfMain::lireMeteo(const std::string& valeur) {

@@ -77,6 +77,23 @@ TEST_F(ResourcesTest, PictureIsDecodedOnceAndShared) {
     EXPECT_NE(resources.loadBitmap("idle"), once);
 }
 
+// Level planes are decoded side by side ahead of the load; the load then finds them decoded and shared.
+// A missing or broken picture in the list is left for the load to report at its own step.
+TEST_F(ResourcesTest, PreloadedPicturesAreSharedAndFaultyOnesReportedLater) {
+    eng::Bitmap(40, 30, 0xFF204060).savePng((first / "Plane1.png").string());
+    eng::Bitmap(50, 20, 0x80FFFFFF).savePng((second / "plane2.PNG").string());
+    write(first / "broken.png", "not a picture");
+    resources.preloadBitmaps({"plane1", "PLANE2", "absent", "broken", "Plane1"});
+    const eng::BitmapPtr plane1 = resources.loadBitmap("PLANE1");
+    ASSERT_TRUE(plane1);
+    EXPECT_EQ(plane1->pixel(39, 29), 0xFF204060u);
+    EXPECT_EQ(resources.loadBitmap("plane2")->pixel(0, 0), 0x80FFFFFFu);
+    resources.preloadBitmaps({"plane1"});   // already decoded: kept, not decoded again
+    EXPECT_EQ(resources.loadBitmap("plane1"), plane1);
+    EXPECT_THROW(resources.loadBitmap("absent"), eng::ResourceNotFound);
+    EXPECT_THROW(resources.loadBitmap("broken"), eng::ResourceError);
+}
+
 TEST(ResourceNames, CaseHelpers) {
     EXPECT_EQ(eng::toLower("MixEd.PNG"), "mixed.png");
     EXPECT_TRUE(eng::equalsIgnoreCase("Position.X", "position.x"));
