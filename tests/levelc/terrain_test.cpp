@@ -36,17 +36,44 @@ TEST(Terrain, LedgesAreOneTileDeep) {
 }
 
 TEST(Terrain, DiagonalSlopesBecomeOneSquarePlatform) {
-    const auto up = analyseTerrain({"......", "...###", "../###", "./####", "######"}, 32);
-    ASSERT_EQ(up.slopes.size(), 1u);
-    EXPECT_EQ(up.slopes[0].style, 2);
-    EXPECT_EQ(up.slopes[0].width, 64);
-    EXPECT_EQ(up.slopes[0].row, 4) << "bottom on the row line under the lowest slope cell";
-    EXPECT_EQ(up.slopes[0].column, 1);
-    const auto down = analyseTerrain({"#.....", "#\\....", "##\\...", "######"}, 32);
-    ASSERT_EQ(down.slopes.size(), 1u);
-    EXPECT_EQ(down.slopes[0].style, 1);
-    EXPECT_EQ(down.slopes[0].row, 3);
-    EXPECT_EQ(down.slopes[0].column, 1);
+    // Ground at the foot: the square reaches one tile past the foot along the same diagonal, below the
+    // ground there, and the flat at the foot is marked to be tested first.
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows;
+        int style, width, row, column;
+        bool footFlat;
+    };
+    const Case cases[] = {
+        {"rising, ground at the foot", {"......", "...###", "../###", "./####", "######"}, 2, 96, 5, 0, true},
+        {"rising, a pit at the foot", {"......", "...###", "../###", "./####", ".#####"}, 2, 64, 4, 1, false},
+        {"falling, ground at the foot", {"#.....", "#\\....", "##\\...", "######"}, 1, 96, 4, 1, true},
+        {"falling, a pit at the foot", {"#.....", "#\\....", "##\\...", "###.##"}, 1, 64, 3, 1, false},
+        {"falling, a ledge at the foot", {"#.....", "#\\....", "##\\...", "###===", "......"}, 1, 96, 4, 1, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto t = analyseTerrain(c.rows, 32);
+        ASSERT_EQ(t.slopes.size(), 1u);
+        EXPECT_EQ(t.slopes[0].style, c.style);
+        EXPECT_EQ(t.slopes[0].width, c.width);
+        EXPECT_EQ(t.slopes[0].height, c.width) << "square: the surface keeps its 45 degrees";
+        EXPECT_EQ(t.slopes[0].row, c.row) << "bottom row line";
+        EXPECT_EQ(t.slopes[0].column, c.column);
+        int marked = 0;
+        for (const auto& flat : t.flats) marked += flat.atSlopeFoot;
+        EXPECT_EQ(marked, c.footFlat ? 1 : 0);
+    }
+}
+
+// The top of the slope, in pixels, stays where the grid draws it whether or not the square grows at the foot.
+TEST(Terrain, SlopeSurfaceFollowsTheDrawnDiagonal) {
+    const auto t = analyseTerrain({"......", "...###", "../###", "./####", "######"}, 32);
+    const PlatformRun& s = t.slopes[0];
+    const int left = s.column * 32, top = s.row * 32 - s.height;
+    // The drawn diagonal runs from (32, 128) at the foot cell's bottom-left to (96, 64).
+    EXPECT_EQ(top + s.height - (32 - left), 128);
+    EXPECT_EQ(top + s.height - (96 - left), 64);
 }
 
 TEST(Terrain, OneTileRiseHasNoWallButTallerRisesDo) {
@@ -59,9 +86,18 @@ TEST(Terrain, OneTileRiseHasNoWallButTallerRisesDo) {
 }
 
 TEST(Terrain, CeilingsBounceEvenOneTileWide) {
-    const auto ceilings = strips({"..#...", "......", "......", "######"}, false);
+    const auto ceilings = strips({"..#...", "..#...", "......", "......", "######"}, false);
     ASSERT_EQ(ceilings.size(), 1u);
     EXPECT_GT(ceilings[0].length, 32) << "wider than tall, or the hero would rise through it";
+}
+
+TEST(Terrain, WalkedGroundOneTileThickHasNoCeiling) {
+    // A bridge over a drop: a strip in its tile would stop the hero walking over it.
+    EXPECT_TRUE(strips({"......", "######", "#....#", "#....#"}, false).empty());
+    // The same span two tiles thick keeps its ceiling under the lower tile.
+    const auto thick = strips({"......", "######", "######", "#....#", "#....#"}, false);
+    ASSERT_EQ(thick.size(), 1u);
+    EXPECT_EQ(thick[0].row, 3) << "the strip fills row 2, whose top is not walked on";
 }
 
 TEST(Terrain, LeftBorderIsWalled) {

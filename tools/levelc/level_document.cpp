@@ -166,10 +166,15 @@ CompiledLevel buildDocument(const LevelModel& model) {
         PlaneStrings& s = planes[p];
         Terrain& terrain = out.terrain[p] = analyseTerrain(grid.rows, model.header.tileSize);
         placeLegendElements(model, grid, s);
-        for (const auto& run : terrain.slopes)
+        // The flats at slope feet, the slopes, then the other flats (why: Terrain).
+        const auto appendPlatform = [&](const PlatformRun& run) {
             append(s.plateformes, placement(tables.platform(run.width, run.height, run.style), run.row, run.column));
+        };
         for (const auto& run : terrain.flats)
-            append(s.plateformes, placement(tables.platform(run.width, run.height, run.style), run.row, run.column));
+            if (run.atSlopeFoot) appendPlatform(run);
+        for (const auto& run : terrain.slopes) appendPlatform(run);
+        for (const auto& run : terrain.flats)
+            if (!run.atSlopeFoot) appendPlatform(run);
         for (const auto& strip : terrain.strips)
             append(s.decorFromTileSet, placement(tables.strip(strip.length, strip.vertical), strip.row, strip.column));
         // Masks go last: the first special the hero touches is the one that speaks, and a mask never does.

@@ -12,7 +12,7 @@ bool isGroundSurface(const Rows& rows, int r, int c) {
     return cellAt(rows, r, c) == Cell::ground && !isSolid(cellAt(rows, r - 1, c));
 }
 
-void findFlats(const Rows& rows, int tileSize, Terrain& out) {
+void findFlats(const Rows& rows, int tileSize, const std::vector<std::pair<int, int>>& feet, Terrain& out) {
     for (int r = 0; r < int(rows.size()); ++r) {
         const int width = int(rows[r].size());
         for (int c = 0; c < width;) {
@@ -22,26 +22,40 @@ void findFlats(const Rows& rows, int tileSize, Terrain& out) {
             int end = c;
             while (end < width && (ground ? isGroundSurface(rows, r, end) : cellAt(rows, r, end) == Cell::ledge)) ++end;
             const int depth = ground ? groundPlatformTiles : ledgePlatformTiles;
-            out.flats.push_back(PlatformRun{r + depth, c, (end - c) * tileSize, depth * tileSize, 0});
+            PlatformRun run{r + depth, c, (end - c) * tileSize, depth * tileSize, 0};
+            for (const auto& [footRow, footColumn] : feet)
+                run.atSlopeFoot |= footRow == r && footColumn >= c && footColumn < end;
+            out.flats.push_back(run);
             c = end;
         }
     }
 }
 
-// A slope of n cells along a diagonal is one platform n tiles square.
-void findSlopes(const Rows& rows, int tileSize, Terrain& out) {
+bool isFlatSurface(const Rows& rows, int r, int c) {
+    return isGroundSurface(rows, r, c) || cellAt(rows, r, c) == Cell::ledge;
+}
+
+// A slope of n cells along a diagonal is one platform n tiles square. Where ground or a ledge continues at
+// its foot, the square grows by a tile past the foot, along the same diagonal, and that flat is marked.
+void findSlopes(const Rows& rows, int tileSize, Terrain& out, std::vector<std::pair<int, int>>& feet) {
     for (int r = 0; r < int(rows.size()); ++r)
         for (int c = 0; c < int(rows[r].size()); ++c) {
             const Cell cell = cellAt(rows, r, c);
             if (cell == Cell::slopeUp && cellAt(rows, r + 1, c - 1) != Cell::slopeUp) {
                 int n = 1;
                 while (cellAt(rows, r - n, c + n) == Cell::slopeUp) ++n;
-                out.slopes.push_back(PlatformRun{r + 1, c, n * tileSize, n * tileSize, 2});
+                const bool foot = isFlatSurface(rows, r + 1, c - 1);
+                if (foot) feet.emplace_back(r + 1, c - 1);
+                const int size = (n + foot) * tileSize;
+                out.slopes.push_back(PlatformRun{r + 1 + foot, c - foot, size, size, 2});
             }
             if (cell == Cell::slopeDown && cellAt(rows, r - 1, c - 1) != Cell::slopeDown) {
                 int n = 1;
                 while (cellAt(rows, r + n, c + n) == Cell::slopeDown) ++n;
-                out.slopes.push_back(PlatformRun{r + n, c, n * tileSize, n * tileSize, 1});
+                const bool foot = isFlatSurface(rows, r + n, c + n);
+                if (foot) feet.emplace_back(r + n, c + n);
+                const int size = (n + foot) * tileSize;
+                out.slopes.push_back(PlatformRun{r + n + foot, c, size, size, 1});
             }
         }
 }
@@ -73,13 +87,16 @@ void findWalls(const Rows& rows, int tileSize, Terrain& out) {
 }
 
 // Undersides of the ground. A strip one tile wide is made one pixel wider than it is high: the game
-// bounces the hero off strips that are wider than tall.
+// bounces the hero off strips that are wider than tall. Ground one tile thick that is walked on (a bridge)
+// gets none: its strip would fill the tile right under the hero's feet, and his box, which reaches a pixel
+// or two below them, would run into it. Such ground is crossed from below like a ledge.
 void findCeilings(const Rows& rows, int tileSize, Terrain& out) {
     for (int r = 0; r < int(rows.size()); ++r) {
         const int width = int(rows[r].size());
         for (int c = 0; c < width;) {
             auto isCeiling = [&](int col) {
-                return cellAt(rows, r, col) == Cell::ground && !isSolid(cellAt(rows, r + 1, col)) && r + 1 < int(rows.size());
+                return cellAt(rows, r, col) == Cell::ground && !isSolid(cellAt(rows, r + 1, col)) &&
+                       r + 1 < int(rows.size()) && !isGroundSurface(rows, r, col);
             };
             if (!isCeiling(c)) { ++c; continue; }
             int end = c;
@@ -137,8 +154,9 @@ bool HiddenRoom::contains(int r, int c) const {
 
 Terrain analyseTerrain(const Rows& rows, int tileSize) {
     Terrain out;
-    findSlopes(rows, tileSize, out);
-    findFlats(rows, tileSize, out);
+    std::vector<std::pair<int, int>> feet;  // (row, column) of the surface cell at each slope's foot
+    findSlopes(rows, tileSize, out, feet);
+    findFlats(rows, tileSize, feet, out);
     findWalls(rows, tileSize, out);
     findCeilings(rows, tileSize, out);
     findHiddenRooms(rows, out);

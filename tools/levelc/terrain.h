@@ -19,6 +19,7 @@ struct PlatformRun {
     int column = 0;
     int width = 0, height = 0;  // pixels
     int style = 0;   // 0 flat, 1 slope down to the right, 2 slope up to the right
+    bool atSlopeFoot = false;  // flats: a slope ends on it, so it goes before the slopes (see Terrain)
 };
 
 struct StripRun {
@@ -34,6 +35,10 @@ struct HiddenRoom {
     bool contains(int r, int c) const;
 };
 
+// The game carries the hero on the first platform of the list that holds him. A slope reaches one tile past
+// its foot, below the ground there (the hero's feet sink a pixel each tick, so a slope whose foot lay on its
+// own bottom edge would drop him as he steps on); the flat at the foot comes first and holds him until he is
+// past the foot. The other flats come after the slopes, so he runs from a slope's top onto the ground above.
 struct Terrain {
     std::vector<PlatformRun> slopes;
     std::vector<PlatformRun> flats;
