@@ -449,6 +449,7 @@ public:
 
     // ---- pause, game over, back to the menu (pause.cpp, game_over.cpp) ----
     void basculerPause(bool avecImage);
+    bool pauseTenueAilleurs() const;
     void imgMusicsClick();
     void imgSoundClick();
     void imgJoypadClick();

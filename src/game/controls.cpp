@@ -1,6 +1,7 @@
 // The keyboard: key handlers that only set and clear the held-key flags, and the per-frame
 // translation of those flags into steps, jumps, poses and actions.
 #include "app/TfMain.h"
+#include "screens/TfStore.h"
 
 namespace {
 // A configured code may name the key's virtual code or the character it types.
@@ -12,7 +13,7 @@ bool correspond(int code, const eng::KeyEvent& e) {
 void TfMain::FormKeyDown(const eng::KeyEvent& e) {
     if (!layZoneJeu || !layZoneJeu->visible) return;
     if (e.keyCode == eng::keys::Escape) {
-        basculerPause(true);
+        if (!pauseTenueAilleurs()) basculerPause(true);
         return;
     }
     if (niveauBonus) {
@@ -29,6 +30,12 @@ void TfMain::FormKeyDown(const eng::KeyEvent& e) {
     if (correspond(codeToucheHaut, e)) toucheHaut = true;
     if (correspond(codeToucheSaut, e)) toucheSauter = true;
     if (correspond(codeToucheAction, e)) toucheAction = true;
+}
+
+// The shop and a level exit hold the game paused themselves: a pause toggled over them would let the
+// frames run behind the shop or the pixelation, and the hero walk off during his own exit.
+bool TfMain::pauseTenueAilleurs() const {
+    return (frmStore && frmStore->visible) || (recWaiting && recWaiting->visible);
 }
 
 void TfMain::FormKeyUp(const eng::KeyEvent& e) {

@@ -104,6 +104,23 @@ TEST(Touches, EscapeTogglesThePauseAndClearsTheKeys) {
     EXPECT_EQ(fenetre.drapeaux(), "------");   // a key held across the pause must be pressed again
 }
 
+// While the shop is open or a level exit pixelates, the game is held paused by them: Escape leaves that
+// pause alone, so no frame runs behind them.
+TEST(Touches, EscapeLeavesThePauseOfTheShopAndOfALevelExitAlone) {
+    const std::pair<const char*, std::function<void(TfMain&)>> cas[] = {
+        {"shop open", [](TfMain& f) { f.ouvrirBoutique("store:Food:Taste my fresh products !"); }},
+        {"level exit under way", [](TfMain& f) { f.commencerSortieNiveau(); }},
+    };
+    for (const auto& [nom, tenir] : cas) {
+        Fenetre fenetre;
+        tenir(fenetre.f);
+        ASSERT_TRUE(fenetre.f.enPause) << nom;
+        fenetre.jouer("down Escape;down Escape;down Escape");
+        EXPECT_TRUE(fenetre.f.enPause) << nom;
+        EXPECT_FALSE(fenetre.f.imgPause->visible) << nom;
+    }
+}
+
 struct CasCourse {
     const char* nom;
     bool bottes;
