@@ -3,6 +3,7 @@
 #include "compile_level.h"
 #include <filesystem>
 #include "forest_tileset.h"
+#include "foreground_strip.h"
 #include "level_checks.h"
 #include "level_document.h"
 #include "level_reader.h"
@@ -38,7 +39,12 @@ CompileResult compileLevel(const std::string& sourcePath, const std::string& out
 
     CompileResult result;
     std::filesystem::create_directories(outDir);
+    // Composed before anything is written: a refused strip leaves no document behind.
+    std::vector<art::Canvas> foregrounds;
+    for (const auto& strip : level.foregroundPictures) foregrounds.push_back(composePlacedForeground(strip.layer));
     writeText(outputPath(outDir, name + ".json"), documentText(level.document), result);
+    for (size_t i = 0; i < foregrounds.size(); ++i)
+        writePicture(outputPath(outDir, level.foregroundPictures[i].fileName), foregrounds[i], result);
     if (level.planePictures.empty()) return result;
     const art::Canvas front = paintZoneTileset(model.header.zone);
     const art::Canvas back = backPlaneTileset(front);

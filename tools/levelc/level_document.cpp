@@ -3,6 +3,7 @@
 #include "level_document.h"
 #include <map>
 #include <tuple>
+#include "foreground_strip.h"
 #include "hero_sheets.h"
 #include "terrain_cells.h"
 
@@ -145,11 +146,21 @@ void addHeader(const Header& h, Json& doc) {
         doc[key] = (h.bonusHero && std::string(key) == "player-idle") ? bonusHeroSheet : sheet;
 }
 
-Json scrollingsJson(const std::vector<Scrolling>& layers) {
+// A foreground strip placed by its posY is replaced by its own picture, which holds that offset.
+Json scrollingsJson(const std::vector<Scrolling>& layers, const std::string& levelBase,
+                    std::vector<ForegroundPicture>& placed) {
     Json out = Json::array();
-    for (const auto& s : layers)
-        out.push_back(Json{{"image", s.image}, {"vitesse", s.vitesse}, {"posY", s.posY},
+    for (const auto& s : layers) {
+        std::string image = s.image;
+        int posY = s.posY;
+        if (isPlacedForeground(s)) {
+            placed.push_back(ForegroundPicture{s, placedForegroundFile(levelBase, s)});
+            image = placed.back().fileName;
+            posY = 0;
+        }
+        out.push_back(Json{{"image", image}, {"vitesse", s.vitesse}, {"posY", posY},
                            {"foreground", s.foreground}, {"continueY", s.continueY}});
+    }
     return out;
 }
 
@@ -189,7 +200,7 @@ CompiledLevel buildDocument(const LevelModel& model) {
     }
     Json& doc = out.document = Json::object();
     addHeader(model.header, doc);
-    doc["scrollings"] = scrollingsJson(model.scrollings);
+    doc["scrollings"] = scrollingsJson(model.scrollings, base, out.foregroundPictures);
     doc["plateformElement"] = tables.take(ElementKind::platform);
     doc["decorElementFromTileSet"] = tables.take(ElementKind::strip);
     doc["decorElement"] = tables.take(ElementKind::decor);

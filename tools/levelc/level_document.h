@@ -20,11 +20,17 @@ struct MaskPicture {
     std::string fileName;
 };
 
+struct ForegroundPicture {
+    Scrolling layer;        // as written in the source
+    std::string fileName;   // "foretnord_foret_avant.png"
+};
+
 struct CompiledLevel {
     Json document;
     std::array<Terrain, 2> terrain;
     std::vector<PlanePicture> planePictures;
     std::vector<MaskPicture> maskPictures;
+    std::vector<ForegroundPicture> foregroundPictures;
 };
 
 CompiledLevel buildDocument(const LevelModel& model);

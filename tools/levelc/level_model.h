@@ -49,6 +49,7 @@ struct Scrolling {
     int posY = 0;
     bool foreground = false;
     bool continueY = false;
+    SourcePos pos;  // the section, for refusals about its picture
 };
 
 struct Header {

@@ -149,6 +149,7 @@ private:
     void readScrolling(const Section& section) {
         refuseUnknownKeys(section, {"image", "vitesse", "posY", "foreground", "continueY"});
         Scrolling layer;
+        layer.pos = section.pos;
         const KeyValue* image = findEntry(section, "image");
         if (!image) throw CompileError(section.pos, "[scrolling] needs \"image\"");
         layer.image = image->value;
