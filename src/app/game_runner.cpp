@@ -1,6 +1,7 @@
 // The run of the game: everything is built in dependency order and torn down in reverse.
 // Headless runs are exact: tick k happens at 16 k ms of game time, whatever the machine.
 #include "app/game_runner.h"
+#include <cmath>
 #include <iostream>
 #include "engine/errors.h"
 #include "engine/media.h"
@@ -82,7 +83,20 @@ void GameRunner::runHeadless(int ticks) {
     }
 }
 
+double GameRunner::periodeDuTick(double frequenceEcranHz, bool tickStrict) {
+    constexpr double frequenceTick = 1000.0 / TICK_MS;
+    constexpr double ecartAdmis = 0.05;
+    if (tickStrict || !(frequenceEcranHz > 0)) return TICK_MS;
+    if (std::abs(frequenceEcranHz - frequenceTick) > frequenceTick * ecartAdmis) return TICK_MS;
+    return 1000.0 / frequenceEcranHz;
+}
+
 void GameRunner::runWindowed() {
+    // The tick stays on the clock at the display's period: the game's speed never depends on vsync, and
+    // the countdown, which reads the clock, stays exact.
+    const double periode = periodeDuTick(platform_->displayRefreshHz(), options_.strictTick);
+    main_->tGameloop.setPeriod(periode);
+    if (options_.verbose) std::cerr << "game tick: every " << periode << " ms\n";
     if (!options_.frames) {
         engine_->run();
         return;

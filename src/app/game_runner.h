@@ -13,6 +13,11 @@ class GameRunner {
 public:
     static constexpr int TICK_MS = 16;
 
+    // The game tick's period in a window: one tick per displayed frame when the display runs within 5 % of
+    // 62.5 Hz (a 60 Hz screen then shows every tick once instead of doubling one frame in 24), else, or
+    // with --strict-tick, or when the rate is unknown, the strict 16 ms.
+    static double periodeDuTick(double frequenceEcranHz, bool tickStrict);
+
     explicit GameRunner(const CommandLine& options);
     ~GameRunner();
     GameRunner(const GameRunner&) = delete;

@@ -3,11 +3,17 @@
 #include "timer.h"
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include "clock.h"
 
 namespace eng {
 
-Timer::Timer(Scheduler& scheduler, int intervalMs) : scheduler_(scheduler), intervalMs_(intervalMs) {
+// A fractional grid (1000/60 ms) gathers rounding dust: a point within a millionth of a millisecond of
+// the clock counts as reached.
+constexpr double kGridSlackMs = 1e-6;
+
+Timer::Timer(Scheduler& scheduler, int intervalMs)
+    : scheduler_(scheduler), intervalMs_(intervalMs), periodMs_(intervalMs) {
     scheduler_.timers_.push_back(this);
 }
 
@@ -18,14 +24,23 @@ Timer::~Timer() {
 void Timer::setEnabled(bool on) {
     enabled_ = on;
     if (!on || orphaned_) return;
-    dueMs_ = scheduler_.nowMs() + intervalMs_;
+    gridStartMs_ = static_cast<double>(scheduler_.nowMs());
+    gridPoint_ = 1;
     order_ = ++scheduler_.enableCounter_;
 }
 
 void Timer::setInterval(int ms) {
     intervalMs_ = ms;
+    periodMs_ = ms;
     if (enabled_) setEnabled(true);
 }
+
+void Timer::setPeriod(double ms) {
+    periodMs_ = ms > 0 ? ms : intervalMs_;
+    if (enabled_) setEnabled(true);
+}
+
+std::int64_t Timer::nextDueMs() const { return static_cast<std::int64_t>(std::ceil(dueMs() - kGridSlackMs)); }
 
 Scheduler::~Scheduler() {
     for (Timer* t : timers_) t->orphaned_ = true;
@@ -36,7 +51,7 @@ std::int64_t Scheduler::nowMs() const { return clock_.nowMs(); }
 namespace {
 
 // A timer with no positive interval never comes due.
-bool canFire(const Timer& t) { return t.enabled() && t.interval() > 0; }
+bool canFire(const Timer& t) { return t.enabled() && t.period() > 0; }
 
 }  // namespace
 
@@ -56,8 +71,8 @@ int Scheduler::fireDue(int maxCatchUp) {
         // Pick again after every callback: it may have enabled, disabled or destroyed timers.
         Timer* next = nullptr;
         for (Timer* t : timers_) {
-            if (!canFire(*t) || t->dueMs_ > now) continue;
-            if (!next || t->dueMs_ < next->dueMs_ || (t->dueMs_ == next->dueMs_ && t->order_ < next->order_))
+            if (!canFire(*t) || t->dueMs() > static_cast<double>(now) + kGridSlackMs) continue;
+            if (!next || t->dueMs() < next->dueMs() || (t->dueMs() == next->dueMs() && t->order_ < next->order_))
                 next = t;
         }
         if (!next) return fired;
@@ -65,14 +80,15 @@ int Scheduler::fireDue(int maxCatchUp) {
         if (count == firedCounts.end()) count = firedCounts.insert(firedCounts.end(), {next, 0});
         if (count->second >= std::max(maxCatchUp, 1)) {
             // Too far behind: drop the late ticks and rejoin the grid at the first point after now.
-            const std::int64_t late = (now - next->dueMs_) / next->intervalMs_ + 1;
-            next->dueMs_ += late * next->intervalMs_;
+            const auto late = static_cast<std::int64_t>(
+                std::floor((static_cast<double>(now) + kGridSlackMs - next->dueMs()) / next->periodMs_) + 1);
+            next->gridPoint_ += late;
             missed_ += static_cast<std::uint64_t>(late);
             continue;
         }
         ++count->second;
         ++fired;
-        next->dueMs_ += next->intervalMs_;  // before the callback, which may restart or disable it
+        ++next->gridPoint_;  // before the callback, which may restart or disable it
         if (next->onTimer) {
             const auto callback = next->onTimer;  // the timer may be destroyed by its own callback
             callback();

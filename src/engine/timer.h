@@ -21,14 +21,23 @@ public:
     bool enabled() const { return enabled_; }
     void setInterval(int ms);       // restarts the interval when enabled
     int interval() const { return intervalMs_; }
-    std::int64_t nextDueMs() const { return dueMs_; }
+    // A grid step that is not a whole number of milliseconds (the game tick paced to a display's frames,
+    // 1000/60 ms); 0 returns to the interval. Restarts the grid when enabled.
+    void setPeriod(double ms);
+    double period() const { return periodMs_; }
+    std::int64_t nextDueMs() const;
 
 private:
     friend class Scheduler;
     Scheduler& scheduler_;
     int intervalMs_;
+    double periodMs_;               // the grid step: intervalMs_ unless setPeriod chose another
     bool enabled_ = false;
-    std::int64_t dueMs_ = 0;
+    // Due points are counted from the grid's start, never summed step by step, so a fractional period
+    // gathers no rounding error however long the timer runs.
+    double gridStartMs_ = 0;
+    std::int64_t gridPoint_ = 0;
+    double dueMs() const { return gridStartMs_ + static_cast<double>(gridPoint_) * periodMs_; }
     std::uint64_t order_ = 0;       // tie-break: earlier enabled fires first
     bool orphaned_ = false;         // the scheduler was destroyed first
 };

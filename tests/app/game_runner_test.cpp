@@ -7,6 +7,23 @@
 
 namespace {
 
+// In a window the tick follows a display close to 62.5 Hz frame by frame; any other rate, an unknown one
+// or --strict-tick keeps the strict 16 ms.
+TEST(GameRunner, TickPeriodFollowsDisplaysCloseTo62HzOnly) {
+    const struct {
+        double frequence;
+        bool strict;
+        double periode;
+    } cas[] = {
+        {60, false, 1000.0 / 60},   {59.94, false, 1000.0 / 59.94}, {62.5, false, 16},
+        {65, false, 1000.0 / 65},   {66, false, 16},                {59, false, 16},
+        {144, false, 16},           {50, false, 16},                {0, false, 16},
+        {-60, false, 16},           {60, true, 16},
+    };
+    for (const auto& c : cas)
+        EXPECT_DOUBLE_EQ(GameRunner::periodeDuTick(c.frequence, c.strict), c.periode) << c.frequence << " Hz";
+}
+
 TEST(GameRunner, HeadlessRunStepsExactlyTheAskedTicks) {
     const auto dataDir = std::filesystem::temp_directory_path() / "zorlin-runner-test";
     CommandLine options;

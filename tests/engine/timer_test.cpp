@@ -150,3 +150,33 @@ TEST(TimerLifetime, TimerOutlivingItsScheduler) {
 }
 
 }  // namespace
+
+namespace {
+
+// The game tick paced to a 60 Hz display: a grid step of 1000/60 ms on the clock. Stepped like a vsync'd
+// loop (17, 17, 16 ms: 50 ms per three frames), it fires exactly once per step; a minute of clock gives
+// 3,600 ticks whatever the stepping, and a period of 0 brings the whole-millisecond interval back.
+TEST_F(TimerTest, FractionalPeriodFiresOncePerDisplayedFrame) {
+    auto tick = makeTimer("tick", 16);
+    tick->setPeriod(1000.0 / 60.0);
+    tick->setEnabled(true);
+    const int frameSteps[] = {17, 17, 16};
+    for (int frame = 0; frame < 3600; ++frame) {
+        clock.advance(frameSteps[frame % 3]);
+        ASSERT_EQ(scheduler.fireDue(), 1) << "frame " << frame << " at " << clock.nowMs() << " ms";
+    }
+    EXPECT_EQ(clock.nowMs(), 60000);
+    int fired = 0;
+    tick->setEnabled(true);
+    for (int ms = 0; ms < 60000; ++ms) {
+        clock.advance(1);
+        fired += scheduler.fireDue();
+    }
+    EXPECT_EQ(fired, 3600);
+    EXPECT_EQ(scheduler.missedTicks(), 0u);
+    tick->setPeriod(0);
+    EXPECT_DOUBLE_EQ(tick->period(), 16.0);
+    EXPECT_EQ(tick->nextDueMs(), clock.nowMs() + 16);
+}
+
+}  // namespace
