@@ -58,12 +58,22 @@ void bonus(const TfMain& f, EtatJson& etat) {
     etat["nbBonusOr"] = f.nbBonusOr;
     etat["bonusStage"] = {{"goldItems", f.listeBonusOrBonus.size()},
                           {"clouds", f.listeEnnemisBonus.size()},
+                          {"goldNeeded", f.niveauBonus ? f.nbLg : 0},
                           {"layBonus", f.layBonus->visible},
                           {"message", f.lblMessageBonus ? f.lblMessageBonus->text : std::string()},
                           {"result", f.rectangleBonusFin && f.rectangleBonusFin->visible ? f.lblFinBonus->text
                                                                                          : std::string()},
                           {"imgFinBonus", f.imgFinBonus && f.imgFinBonus->visible},
                           {"joueurBonus", f.joueurBonus->visible}};
+    // Where everything flies, so that a replay can be planned and checked frame by frame.
+    EtatJson vol = {{"zone", {f.layZoneJeu->width, f.layZoneJeu->height}},
+                    {"machine", {f.joueurBonus->position.x, f.joueurBonus->position.y}},
+                    {"acceleration", {f.accelerationH, f.accelerationV}},
+                    {"gold", EtatJson::array()}, {"clouds", EtatJson::array()}};
+    for (const eng::Image* or_ : f.listeBonusOrBonus) vol["gold"].push_back({or_->position.x, or_->position.y});
+    for (const auto& [nuage, vitesse] : f.listeEnnemisBonus)
+        vol["clouds"].push_back({nuage->position.x, nuage->position.y, nuage->width, nuage->height, vitesse});
+    etat["bonusFlight"] = std::move(vol);
 }
 
 }  // namespace

@@ -38,6 +38,9 @@ void demarrerNiveauDirect(TfMain& f, const CommandLine& options) {
     f.saveTime = 0;
     f.tempsEcouleTotal = 0;
     f.afficherStage(TStage::jeu);
+    // A bonus stage is only ever met as its zone's bonus stage: played on its own it stays that, so a win
+    // records the zone's flag as it does after the zone.
+    if (f.niveauBonus) f.nomNiveauBonus = f.nomNiveau;
     f.nbVieMaxOption = 3;
 }
 

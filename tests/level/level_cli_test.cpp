@@ -118,3 +118,29 @@ TEST_F(LevelCli, LevelOptionStartsTheGameStageWithFirstStartValues) {
     demarrerNiveauDirect(*f, parDefaut);
     EXPECT_EQ(f->difficulte, TDifficulte::normal);
 }
+
+// A bonus stage started on its own is played as its zone's bonus stage, so that a win records the zone's flag;
+// an ordinary level started after it offers no bonus stage.
+TEST_F(LevelCli, LevelOptionPlaysABonusStageAsItsZonesBonusStage) {
+    struct Cas {
+        const char* fichier;
+        const char* nom;
+        bool bonus;
+        const char* nomNiveauBonus;
+    };
+    const Cas cas[] = {
+        {"skybonus", "Sky bonus stage", true, "skybonus"},
+        {"meadow", "Test meadow", false, ""},
+    };
+    f->FormShow();
+    for (const Cas& c : cas) {
+        doc["nom"] = c.nom;
+        ecrireNiveau(c.fichier, doc);
+        CommandLine options;
+        options.level = c.fichier;
+        demarrerNiveauDirect(*f, options);
+        ASSERT_TRUE(erreurs.empty()) << erreurs.front();
+        EXPECT_EQ(f->niveauBonus, c.bonus) << c.fichier;
+        EXPECT_EQ(f->nomNiveauBonus, c.nomNiveauBonus) << c.fichier;
+    }
+}
