@@ -31,7 +31,7 @@ TexturedPicture TextureCache::upload(const Bitmap& picture, std::uint64_t versio
             if (!texture) continue;
             SDL_UpdateTexture(texture.get(), nullptr, &pixels[static_cast<size_t>(y) * out.width + x], out.width * 4);
             SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
-            out.pieces.push_back({std::move(texture), area});
+            out.pieces.push_back({std::move(texture), area, nullptr});
         }
     return out;
 }

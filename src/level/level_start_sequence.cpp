@@ -8,7 +8,7 @@ namespace {
 
 std::string minutesSecondes(double jours) {
     const long total = std::lround(jours * 24 * 3600);
-    char text[16];
+    char text[48];   // room for any long, so the text is never cut
     std::snprintf(text, sizeof text, "%02ld:%02ld", total / 60, total % 60);
     return text;
 }

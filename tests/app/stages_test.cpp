@@ -58,7 +58,9 @@ TEST_F(StagesTest, EnteredScreenIsBroughtInFrontOfTheOtherScreens) {
                                                       {TStage::history, fenetre->frmGameHistory},
                                                       {TStage::howToPlay, fenetre->frmGameHowToPlay}};
         for (const auto& [autre, ecran] : ecranDe)
-            if (autre != stage) EXPECT_GT(ecranDe.at(stage)->indexInParent(), ecran->indexInParent());
+            if (autre != stage) {
+                EXPECT_GT(ecranDe.at(stage)->indexInParent(), ecran->indexInParent());
+            }
     }
 }
 
