@@ -36,6 +36,7 @@ void TfMain::initialiserFrame() {
     chargerSonsJeu();
     layZoneJeu->scale = {SCALE, SCALE};
     ajusterZoneJeu();
+    placerHUD();
 }
 
 void TfMain::chargerSonsJeu() {

@@ -29,6 +29,7 @@ void TfMain::calculerDemiZoneJeu() {
 
 void TfMain::FormResize() {
     ajusterZoneJeu();
+    placerHUD();
     calculerDemiZoneJeu();
     deplacerJoueur();
     const float W = layZoneJeu->width;

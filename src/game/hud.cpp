@@ -140,18 +140,16 @@ void TfMain::construireHUD() {
 }
 
 // The right part follows the band's width (window resizes, zoom changes).
+// The band spans the game zone, which is laid out in zoomed units: the right-hand row follows the
+// zone's own width, not the window's, or it would sit past the right edge of the view.
 void TfMain::placerHUD() {
+    layHUD->width = layZoneJeu->width;
     const float largeur = layHUD->width;
     if (largeur == largeurHUDPlacee) return;
     largeurHUDPlacee = largeur;
     lblChrono->position = {largeur - 96, 0};
     layPlan->position = {largeur - 96 - 32 - 5, 1.5f};
     lblFPS->position = {largeur - 96 - 32 - 10 - lblFPS->width, 0};
-    if (layNomNiveau) {
-        const float debut = 179, fin = lblFPS->position.x;
-        layNomNiveau->setParent(layHUD);
-        layNomNiveau->position = {debut, 0};
-        layNomNiveau->width = std::max(0.0f, fin - debut);
-        layNomNiveau->height = 35;
-    }
+    // The level title is not in this row: at the default window the zone is 400 units wide and the row
+    // has no room left between the gauge block and the countdown; the level start centres it below.
 }

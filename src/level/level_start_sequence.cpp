@@ -2,6 +2,7 @@
 // died or fell. The frame loop is started last, so no tick ever sees a half-started level.
 #include <cmath>
 #include <cstdio>
+#include <algorithm>
 #include "app/TfMain.h"
 
 namespace {
@@ -72,6 +73,7 @@ void TfMain::demarrerComplet(int initX, int initY) {
     lblChrono->color = eng::colors::White;
     if (aniChrono) aniChrono->stopAtCurrent();
     ajusterZoneAuNiveau();
+    placerHUD();
 }
 
 void TfMain::placerJoueurEtCamera(int initX, int initY) {
@@ -130,7 +132,10 @@ void TfMain::initialiserNiveau(bool complet, int initX, int initY, int plan) {
     joueur->bringToFront();
     joueurBonus->bringToFront();
     layHUD->bringToFront();
-    layNomNiveau->position = {demiZoneJeuW - layNomNiveau->width * 0.5f, 130};
+    // The title shows over the level, centred, under the head-up display's top row; a low view (the
+    // default window's zone is 230 units high) raises it so that it stays clear of the ground.
+    layNomNiveau->bringToFront();
+    layNomNiveau->position = {demiZoneJeuW - layNomNiveau->width * 0.5f, std::min(130.0f, demiZoneJeuH * 0.6f)};
     aniNomNiveau->start();
     lancerBoucle();
 }

@@ -138,7 +138,9 @@ TEST(Robustesse, PauseInEveryState) {
                 engine.queueKey(eng::keyEventFromName("Escape", true));
                 engine.queueKey(eng::keyEventFromName("Escape", false));
             }
-            if (k == c.pause + 100) EXPECT_TRUE(runner.fenetre().enPause);
+            if (k == c.pause + 100) {
+                EXPECT_TRUE(runner.fenetre().enPause);
+            }
         });
     }
 }

@@ -102,6 +102,13 @@ TEST_F(LevelStart, TheZoneIsFittedToSmallLevels) {
         EXPECT_EQ(f->layZoneJeu->align, c.alignement);
         EXPECT_NEAR(f->layZoneJeu->width, c.largeur, 0.01);
         EXPECT_NEAR(f->layZoneJeu->height, c.hauteur, 0.01);
+        // The head-up display spans the zone: the countdown ends at the view's right edge, in view.
+        EXPECT_NEAR(f->layHUD->width, c.largeur, 0.01);
+        EXPECT_NEAR(f->lblChrono->position.x + f->lblChrono->width, c.largeur, 0.01);
+        EXPECT_GE(f->layPlan->position.x, 0);
+        // The title sits over the level, clear of the countdown row and above the view's middle.
+        EXPECT_GE(f->layNomNiveau->position.y, 35);
+        EXPECT_LE(f->layNomNiveau->position.y + f->layNomNiveau->height, c.hauteur * 0.5f + 40);
     }
 }
 
