@@ -10,14 +10,6 @@ namespace {
 
 constexpr float pi = std::numbers::pi_v<float>;
 
-// Paints at half size with `paint(canvas)` and doubles the result to exactly w × h.
-template <typename Paint>
-Canvas doubled(int w, int h, Paint paint) {
-    Canvas half((w + 1) / 2, (h + 1) / 2);
-    paint(half);
-    return half.scaled(2).crop(0, 0, w, h);
-}
-
 // A wobbly round island: a polygon whose radius wanders with a few sine waves.
 Mask blobMask(int w, int h, Vec centre, float rx, float ry, std::uint64_t seed) {
     Rng rng(seed);

@@ -122,6 +122,15 @@ private:
     std::uint64_t state_;
 };
 
+// Window pictures are painted at half size by `paint(canvas)` and doubled to exactly w × h: chunky pixels
+// that match the game's zoomed art.
+template <typename Paint>
+Canvas doubled(int w, int h, Paint paint) {
+    Canvas half((w + 1) / 2, (h + 1) / 2);
+    paint(half);
+    return half.scaled(2).crop(0, 0, w, h);
+}
+
 // PNG encoding (8-bit RGBA, fixed compression: the same canvas always gives the same bytes).
 std::vector<std::uint8_t> encodePng(const Canvas& c);
 // Writes only when the bytes differ from the file on disk, so unchanged pictures keep their time stamps.

@@ -12,13 +12,6 @@ namespace {
 
 constexpr float pi = std::numbers::pi_v<float>;
 
-template <typename Paint>
-Canvas doubled(int w, int h, Paint paint) {
-    Canvas half((w + 1) / 2, (h + 1) / 2);
-    paint(half);
-    return half.scaled(2).crop(0, 0, w, h);
-}
-
 void titleText(Canvas& c, const std::string& text, int x, int y, int scale, const Ramp& ramp) {
     const int w = c.width(), h = c.height();
     Canvas shadow(w, h);
