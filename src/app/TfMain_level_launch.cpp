@@ -36,7 +36,6 @@ void TfMain::initialiserFrame() {
     chargerSonsJeu();
     layZoneJeu->scale = {SCALE, SCALE};
     ajusterZoneJeu();
-    placerHUD();
 }
 
 void TfMain::chargerSonsJeu() {

@@ -10,6 +10,7 @@ void TfMain::ajusterZoneJeu() {
     const float zoomY = layZoneJeu->scale.y != 0 ? layZoneJeu->scale.y : 1;
     layZoneJeu->width = fenetre.width / zoomX;
     layZoneJeu->height = fenetre.height / zoomY;
+    placerHUD();   // the head-up display spans the zone
 }
 
 float TfMain::scalePourAffichage(bool pleinEcran, float largeurFenetre) const {
@@ -29,7 +30,6 @@ void TfMain::calculerDemiZoneJeu() {
 
 void TfMain::FormResize() {
     ajusterZoneJeu();
-    placerHUD();
     calculerDemiZoneJeu();
     deplacerJoueur();
     const float W = layZoneJeu->width;

@@ -74,6 +74,7 @@ void TfMain::ajusterZoneAuNiveau() {
     } else {
         layZoneJeu->align = fullW > levelW ? eng::Align::HorzCenter : eng::Align::Client;
     }
+    placerHUD();   // the head-up display spans the zone
 }
 
 // The vertical camera: the level's top in view, its bottom in view, or the hero centred.

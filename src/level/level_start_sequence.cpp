@@ -73,7 +73,6 @@ void TfMain::demarrerComplet(int initX, int initY) {
     lblChrono->color = eng::colors::White;
     if (aniChrono) aniChrono->stopAtCurrent();
     ajusterZoneAuNiveau();
-    placerHUD();
 }
 
 void TfMain::placerJoueurEtCamera(int initX, int initY) {
